@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Цветознак, builds it, then starts the program or the tests.
+#   ./dev.sh run    install what is missing, build, start the program
+#   ./dev.sh test   install what is missing, build, run every test
+# Run as root or as a user who may sudo.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n
+                fonts-liberation fonts-dejavu-core)
+test_packages=(xvfb xdotool imagemagick)
+
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -G Ninja
+    cmake --build build
+}
+
+case "${1:-}" in
+run)
+    install_missing "${build_packages[@]}"
+    build
+    exec ./build/src/app/tsvetoznak
+    ;;
+test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    build
+    ctest --test-dir build --output-on-failure
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

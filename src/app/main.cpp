@@ -1,0 +1,15 @@
+#include "forms/application.h"
+#include "forms/runtime.h"
+#include "main/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    forms::prepareApplication();
+    forms::DesktopRuntime runtime;
+    Form1 window(runtime);
+    window.showCentred();
+    return QApplication::exec();
+}

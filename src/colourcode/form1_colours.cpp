@@ -1,0 +1,77 @@
+#include "main/form1.h"
+
+#include "colourcode/bandcolours.h"
+#include "forms/controls.h"
+#include "forms/numbers.h"
+
+#include <algorithm>
+#include <iterator>
+
+using colourcode::CodeColour;
+
+void Form1::InitColors()
+{
+    for (std::size_t row = 0; row < colourcode::CodeColourCount; ++row)
+        ColourTable[static_cast<CodeColour>(row)] = colourcode::CodeColourValues[row];
+    // The body colour is whatever the layout gave the bands.
+    ColourTable[CodeColour::ColorBody] = Shape1->BackColor();
+
+    const std::pair<forms::Label *, CodeColour> legend[] = {
+        {Label12, CodeColour::ColorSilver},
+        {Label13, CodeColour::ColorGold},
+        {Label14, CodeColour::ColorBlack},
+        {Label15, CodeColour::ColorBrown},
+        {Label16, CodeColour::ColorRed},
+        {Label17, CodeColour::ColorOrange},
+        {Label18, CodeColour::ColorYellow},
+        {Label19, CodeColour::ColorGreen},
+        {Label20, CodeColour::ColorBlue},
+        {Label21, CodeColour::ColorViolet},
+        {Label22, CodeColour::ColorGrey},
+        {Label23, CodeColour::ColorWhite},
+    };
+    for (const auto &[label, colour] : legend)
+        label->setBackColor(ColourTable[colour]);
+}
+
+// A field text that does not read as a number (a field emptied since the last readout) maps
+// to no colour, like any other value without one: the band stays as it is.
+void Form1::PaintBand1()
+{
+    if (const auto value = forms::TextToDouble(Text13->text()))
+        if (const auto colour = colourcode::DigitColor(*value))
+            Shape1->setBackColor(ColourTable[*colour]);
+}
+
+void Form1::PaintBand2()
+{
+    if (const auto value = forms::TextToDouble(Text14->text()))
+        if (const auto colour = colourcode::DigitColor(*value))
+            Shape2->setBackColor(ColourTable[*colour]);
+}
+
+void Form1::PaintBand3()
+{
+    const auto value = forms::TextToDouble(Text15->text());
+    if (!value)
+        return;
+    const auto band = colourcode::MultiplierColor(*value);
+    if (!band)
+        return;
+    if (!band->text.isEmpty())
+        Text15->setText(band->text);
+    Shape3->setBackColor(ColourTable[band->colour]);
+}
+
+void Form1::PaintBand4()
+{
+    const forms::OptionButton *const options[]
+        = {Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8, Option9};
+    const auto first = std::find_if(std::begin(options), std::end(options),
+        [](const forms::OptionButton *option) { return option->Value(); });
+    const int selected = first == std::end(options)
+        ? 0
+        : static_cast<int>(std::distance(std::begin(options), first)) + 1;
+    if (const auto colour = colourcode::ToleranceColor(selected))
+        Shape4->setBackColor(ColourTable[*colour]);
+}

@@ -1,0 +1,55 @@
+#include "main/form1.h"
+
+#include "entry/nominal.h"
+#include "forms/controls.h"
+#include "forms/numbers.h"
+
+namespace {
+
+// Keeps a field empty or numeric: a numeric text is remembered, any other is replaced by the
+// remembered one. That assignment raises Change again, nested, and the nested run finds an
+// empty or a numeric text, so the nesting stops there.
+void keepNumeric(forms::TextBox *field, QString &lastText)
+{
+    if (field->text().isEmpty())
+        return;
+    if (forms::IsNumeric(field->text()))
+        lastText = field->text();
+    else
+        field->setText(lastText);
+}
+
+} // namespace
+
+// Every key hands the focus on before the field itself processes it, so that the two digits
+// and the multiplier are typed in one run.
+void Form1::Text13_KeyPress()
+{
+    Text14->setFocus();
+}
+
+void Form1::Text14_KeyPress()
+{
+    Text15->setFocus();
+}
+
+void Form1::Text13_Change()
+{
+    keepNumeric(Text13, LastText13);
+}
+
+void Form1::Text14_Change()
+{
+    keepNumeric(Text14, LastText14);
+}
+
+void Form1::Text15_Change()
+{
+    keepNumeric(Text15, LastText15);
+}
+
+void Form1::Timer1_Timer()
+{
+    if (const auto caption = entry::ComputeNominal(Text13->text(), Text14->text(), Text15->text()))
+        Label1->setCaption(*caption);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace forms {
+
+// Makes the process look and read as the windows expect, before the first window is built:
+// the classic widget style, the font substitutes and the default font, and the locale of
+// numbers and of Qt's own texts (Russian where the environment names none).
+void prepareApplication();
+
+} // namespace forms

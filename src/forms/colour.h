@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+
+#include <cstdint>
+
+namespace forms {
+
+// A colour value: red in the low byte, then green, then blue (0x00BBGGRR). A value with the
+// top bit set names a system colour role in its low byte instead.
+using ColourValue = std::uint32_t;
+
+constexpr ColourValue rgb(int red, int green, int blue)
+{
+    return static_cast<ColourValue>(red & 0xFF) | static_cast<ColourValue>(green & 0xFF) << 8
+        | static_cast<ColourValue>(blue & 0xFF) << 16;
+}
+
+constexpr ColourValue systemColour(int role)
+{
+    return 0x80000000u | static_cast<ColourValue>(role & 0xFF);
+}
+
+// The roles the windows use.
+inline constexpr ColourValue Desktop = systemColour(1);
+inline constexpr ColourValue ActiveTitleBar = systemColour(2);
+inline constexpr ColourValue WindowText = systemColour(8);
+inline constexpr ColourValue InactiveBorder = systemColour(11);
+
+// The colour shown for a value; system roles take fixed colours of the classic desktop, so
+// the program looks the same on every desktop theme.
+QColor toQColor(ColourValue value);
+
+} // namespace forms

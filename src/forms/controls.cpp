@@ -1,0 +1,203 @@
+#include "controls.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace forms {
+
+void Colours::setBackColor(QWidget *widget, ColourValue colour)
+{
+    m_back = colour;
+    QPalette palette = widget->palette();
+    const QColor shown = toQColor(colour);
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, shown);
+    widget->setPalette(palette);
+}
+
+void Colours::setForeColor(QWidget *widget, ColourValue colour)
+{
+    m_fore = colour;
+    QPalette palette = widget->palette();
+    const QColor shown = toQColor(colour);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, shown);
+    widget->setPalette(palette);
+}
+
+namespace {
+
+// Every control starts with the window's common colours.
+void setUp(QWidget *control, const QString &name, Place place, Colours &colours)
+{
+    control->setObjectName(name);
+    control->setGeometry(place.pixels());
+    control->setAutoFillBackground(true);
+    colours.setBackColor(control, colours.back());
+    colours.setForeColor(control, colours.fore());
+}
+
+} // namespace
+
+Label::Label(QWidget *container, const QString &name, Place place, AutoSize autoSize)
+    : QLabel(container)
+    , m_autoSize(autoSize)
+{
+    setUp(this, name, place, m_colours);
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(autoSize == AutoSize::Off);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    if (caption == text())
+        return;
+    setText(caption);
+    fitCaption();
+}
+
+void Label::setCentred()
+{
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void Label::fitCaption()
+{
+    if (m_autoSize == AutoSize::Off)
+        return;
+    resize(sizeHint());
+    if (m_autoSize == AutoSize::CentredInContainer && parentWidget())
+        move((parentWidget()->width() - width()) / 2, y());
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT Click();
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitCaption();
+}
+
+TextBox::TextBox(QWidget *container, const QString &name, Place place)
+    : QLineEdit(container)
+{
+    setUp(this, name, place, m_colours);
+    setAlignment(Qt::AlignCenter);
+    connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool editingKey = key == Qt::Key_Backspace || key == Qt::Key_Return
+        || key == Qt::Key_Enter || key == Qt::Key_Escape;
+    const bool character = !event->text().isEmpty() && key != Qt::Key_Delete;
+    if (editingKey || character)
+        Q_EMIT KeyPress();
+    QLineEdit::keyPressEvent(event);
+}
+
+Frame::Frame(QWidget *container, const QString &name, Place place, const QString &caption)
+    : QGroupBox(caption, container)
+{
+    setUp(this, name, place, m_colours);
+}
+
+OptionButton::OptionButton(
+    QWidget *container, const QString &name, Place place, const QString &caption)
+    : QRadioButton(caption, container)
+{
+    setUp(this, name, place, m_colours);
+}
+
+PushButton::PushButton(QWidget *container, const QString &name, Place place, const QString &caption)
+    : QPushButton(caption, container)
+{
+    setObjectName(name);
+    setGeometry(place.pixels());
+    // Enter presses the focused button, in any window.
+    setAutoDefault(true);
+}
+
+Picture::Picture(QWidget *container, const QString &name, Place place, const QPixmap &picture)
+    : QLabel(container)
+{
+    setObjectName(name);
+    setGeometry(place.pixels());
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setPixmap(picture);
+}
+
+Shape::Shape(QWidget *container, const QString &name, Place place, Kind kind, int borderWidth)
+    : QWidget(container)
+    , m_kind(kind)
+    , m_borderWidth(borderWidth)
+{
+    setObjectName(name);
+    setGeometry(place.pixels());
+}
+
+void Shape::setBackColor(ColourValue colour)
+{
+    if (colour == m_back)
+        return;
+    m_back = colour;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::NoPen);
+    const QRect outer = rect();
+    const QRect inner
+        = outer.adjusted(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
+    if (m_kind == Kind::Rectangle) {
+        painter.fillRect(outer, toQColor(m_border));
+        painter.fillRect(inner, toQColor(m_back));
+        return;
+    }
+    // The outline is the ring between the outer rounded rectangle and the inner one.
+    const int radius = std::min(outer.width(), outer.height()) / 6;
+    painter.setBrush(toQColor(m_border));
+    painter.drawRoundedRect(outer, radius, radius);
+    painter.setBrush(toQColor(m_back));
+    painter.drawRoundedRect(inner, radius - m_borderWidth, radius - m_borderWidth);
+}
+
+Line::Line(QWidget *container, const QString &name, QPoint fromTwips, QPoint toTwips, int width,
+    ColourValue colour)
+    : QWidget(container)
+    , m_width(width)
+    , m_colour(colour)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint from(twipsToPixels(fromTwips.x()), twipsToPixels(fromTwips.y()));
+    const QPoint to(twipsToPixels(toTwips.x()), twipsToPixels(toTwips.y()));
+    // The widget covers the line with room for its width on every side.
+    const QRect bounds = QRect(from, to).normalized().adjusted(-width, -width, width, width);
+    setGeometry(bounds);
+    m_from = from - bounds.topLeft();
+    m_to = to - bounds.topLeft();
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QPen pen(toQColor(m_colour), m_width);
+    pen.setCapStyle(Qt::SquareCap);
+    painter.setPen(pen);
+    painter.drawLine(m_from, m_to);
+}
+
+} // namespace forms

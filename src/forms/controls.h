@@ -1,0 +1,174 @@
+#pragma once
+
+#include "colour.h"
+#include "twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace forms {
+
+// Each control is a thin class over a Qt widget, created inside its container at its place
+// in twips, with its objectName set to the control's name.
+
+// The background and text colours of a control, kept as colour values so that reading a
+// colour gives back exactly what was set, system colours included.
+class Colours
+{
+public:
+    void setBackColor(QWidget *widget, ColourValue colour);
+    void setForeColor(QWidget *widget, ColourValue colour);
+    ColourValue back() const { return m_back; }
+    ColourValue fore() const { return m_fore; }
+
+private:
+    ColourValue m_back = InactiveBorder;
+    ColourValue m_fore = Desktop;
+};
+
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    enum class AutoSize {
+        Off, // keeps its size; the caption wraps at word boundaries
+        GrowRight, // fits its caption, its left edge staying where it is
+        CentredInContainer, // fits its caption, kept centred across its container
+    };
+
+    Label(QWidget *container, const QString &name, Place place, AutoSize autoSize);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString &caption);
+    void setCentred();
+
+    ColourValue BackColor() const { return m_colours.back(); }
+    void setBackColor(ColourValue colour) { m_colours.setBackColor(this, colour); }
+    ColourValue ForeColor() const { return m_colours.fore(); }
+    void setForeColor(ColourValue colour) { m_colours.setForeColor(this, colour); }
+
+Q_SIGNALS:
+    void Click();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void fitCaption();
+
+    Colours m_colours;
+    AutoSize m_autoSize = AutoSize::Off;
+};
+
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    TextBox(QWidget *container, const QString &name, Place place);
+
+Q_SIGNALS:
+    // Raised on every change of the text, by typing or by assignment; an assignment made
+    // while handling Change raises it again at once, nested.
+    void Change();
+    // Raised before a key is processed, for the keys that produce a character and for
+    // Backspace, Enter and Escape.
+    void KeyPress();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    Colours m_colours;
+};
+
+class Frame : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    Frame(QWidget *container, const QString &name, Place place, const QString &caption);
+
+private:
+    Colours m_colours;
+};
+
+class OptionButton : public QRadioButton
+{
+    Q_OBJECT
+
+public:
+    OptionButton(QWidget *container, const QString &name, Place place, const QString &caption);
+
+    bool Value() const { return isChecked(); }
+
+private:
+    Colours m_colours;
+};
+
+class PushButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    PushButton(QWidget *container, const QString &name, Place place, const QString &caption);
+};
+
+// A picture shown at its natural size.
+class Picture : public QLabel
+{
+    Q_OBJECT
+
+public:
+    Picture(QWidget *container, const QString &name, Place place, const QPixmap &picture);
+};
+
+// A drawn rectangle or rounded rectangle: filled with its BackColor, with an outline of
+// BorderWidth pixels inside its bounds, or none.
+class Shape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Kind { Rectangle, RoundedRectangle };
+
+    Shape(QWidget *container, const QString &name, Place place, Kind kind, int borderWidth);
+
+    ColourValue BackColor() const { return m_back; }
+    void setBackColor(ColourValue colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Kind m_kind = Kind::Rectangle;
+    int m_borderWidth = 0;
+    ColourValue m_back = rgb(255, 255, 255);
+    ColourValue m_border = WindowText;
+};
+
+// A straight line between two points of its container, in twips; its width in pixels.
+class Line : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Line(QWidget *container, const QString &name, QPoint fromTwips, QPoint toTwips, int width,
+        ColourValue colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint m_from;
+    QPoint m_to;
+    int m_width = 1;
+    ColourValue m_colour = WindowText;
+};
+
+} // namespace forms

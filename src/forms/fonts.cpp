@@ -1,0 +1,30 @@
+#include "fonts.h"
+
+#include <QStringList>
+
+namespace forms {
+
+QFont font(const QString &family, double points, FontStyle style)
+{
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(style.bold);
+    f.setUnderline(style.underline);
+    // Stems on whole pixels: crisp text, as on the classic desktop.
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setStyleHint(
+        family == Tahoma || family == DefaultFamily ? QFont::SansSerif : QFont::TypeWriter);
+    return f;
+}
+
+void registerFontSubstitutes()
+{
+    const QStringList sans {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    const QStringList mono {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+    QFont::insertSubstitutions(Tahoma, sans);
+    QFont::insertSubstitutions(DefaultFamily, sans);
+    QFont::insertSubstitutions(Courier, mono);
+    QFont::insertSubstitutions(CourierNew, mono);
+}
+
+} // namespace forms

@@ -1,0 +1,80 @@
+#include "form.h"
+
+#include "twips.h"
+
+#include <QLayout>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace forms {
+
+Form::Form(Menu menu, QWidget *parent)
+    : QMainWindow(parent)
+    , m_client(new QWidget(this))
+    , m_frameHeight(menu == Menu::Bar ? FrameHeightWithMenu : FrameHeightWithoutMenu)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setAutoFillBackground(true);
+    setCentralWidget(m_client);
+    // The window takes exactly the size of its menu bar and client area; the user cannot
+    // resize it by the frame.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form::setWidth(float twips)
+{
+    m_width = twips;
+    applySize();
+}
+
+void Form::setHeight(float twips)
+{
+    m_height = twips;
+    applySize();
+}
+
+void Form::setClientSize(int widthTwips, int heightTwips)
+{
+    m_width = static_cast<float>(widthTwips) + FrameWidth;
+    m_height = static_cast<float>(heightTwips) + m_frameHeight;
+    applySize();
+}
+
+void Form::applySize()
+{
+    m_client->setFixedSize(std::max(0, twipsToPixels(m_width - FrameWidth)),
+        std::max(0, twipsToPixels(m_height - m_frameHeight)));
+    // The platform window follows at once, not on the next pass of the event loop.
+    layout()->activate();
+}
+
+void Form::setBackColor(ColourValue colour)
+{
+    QPalette palette = m_client->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    m_client->setPalette(palette);
+}
+
+void Form::showCentred()
+{
+    adjustSize();
+    QRect frame = geometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+    showModeless();
+}
+
+void Form::showModeless()
+{
+    show();
+    raise();
+    activateWindow();
+    // The focus starts on the first control in tab order that takes it.
+    if (!focusWidget())
+        focusNextPrevChild(true);
+}
+
+} // namespace forms

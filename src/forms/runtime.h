@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace forms {
+
+// Message box style codes: buttons in the low bits, the icon above them.
+inline constexpr int vbOKOnly = 0;
+inline constexpr int vbYesNo = 4;
+inline constexpr int vbCritical = 16;
+inline constexpr int vbQuestion = 32;
+inline constexpr int vbInformation = 64;
+
+// The buttons a message box returns.
+inline constexpr int vbOK = 1;
+inline constexpr int vbYes = 6;
+inline constexpr int vbNo = 7;
+
+// What the windows ask of the platform beyond their own controls. Tests put a scripted
+// one in its place, so no test ever waits on a modal box or ends the test process.
+class Runtime
+{
+public:
+    virtual ~Runtime() = default;
+
+    // Shows a modal message box and returns the button pressed (vbOK, vbYes or vbNo).
+    virtual int MsgBox(const QString &prompt, int style, const QString &title) = 0;
+
+    // Ends the program: every window closes at once and no further event is handled.
+    virtual void End() = 0;
+};
+
+// The real thing: QMessageBox, and leaving the event loop.
+class DesktopRuntime final : public Runtime
+{
+public:
+    int MsgBox(const QString &prompt, int style, const QString &title) override;
+    void End() override;
+};
+
+} // namespace forms

@@ -1,0 +1,109 @@
+#include "form1.h"
+
+#include "entry/nominal.h"
+#include "forms/controls.h"
+#include "forms/runtime.h"
+#include "main/captions.h"
+
+#include <QAction>
+
+using namespace Qt::StringLiterals;
+using colourcode::CodeColour;
+
+// The window's outer size is the only record of what it shows: the legend strip right of the
+// main region, the banner strip below it. All sizes in twips.
+namespace {
+
+constexpr float NarrowWidth = 7500;
+constexpr float LegendWidth = 2000;
+constexpr float CollapsedHeight = 2450;
+constexpr float BannerHeight = 1990;
+
+} // namespace
+
+void Form1::showLegend()
+{
+    Lbl2->setText(captions::LegendShown);
+    setWidth(Width() + LegendWidth);
+}
+
+void Form1::hideLegend()
+{
+    Lbl2->setText(captions::LegendHidden);
+    setWidth(Width() - LegendWidth);
+}
+
+void Form1::Lbl2_Click()
+{
+    if (Width() == NarrowWidth)
+        showLegend();
+    else
+        hideLegend();
+}
+
+void Form1::Command1_Click()
+{
+    if (Label1->Caption() == entry::NoData) {
+        m_runtime.MsgBox(u"Ошибка №1. Нет данных"_s, forms::vbCritical, u"Цветознак v1.0"_s);
+        return;
+    }
+    PaintBand1();
+    PaintBand2();
+    PaintBand3();
+    PaintBand4();
+    // A shown legend is hidden by the toggle and shown again here: Solve always ends with it
+    // shown.
+    Lbl2_Click();
+    if (Width() == NarrowWidth)
+        showLegend();
+}
+
+void Form1::Label3_Click()
+{
+    Command1_Click();
+}
+
+void Form1::Label4_Click()
+{
+    if (Width() != NarrowWidth)
+        hideLegend();
+    Text13->setText(QString());
+    Text14->setText(QString());
+    Text15->setText(QString());
+    const forms::ColourValue body = ColourTable[CodeColour::ColorBody];
+    Shape1->setBackColor(body);
+    Shape2->setBackColor(body);
+    Shape3->setBackColor(body);
+    Shape4->setBackColor(body);
+    Text13->setFocus();
+}
+
+void Form1::Auther_Click()
+{
+    if (Height() == CollapsedHeight) {
+        // The expanded window always shows the legend.
+        setWidth(NarrowWidth);
+        Auther->setText(captions::Expanded);
+        setHeight(Height() + BannerHeight);
+        Lbl2_Click();
+    } else {
+        // The collapsed window always starts without it.
+        Auther->setText(captions::Collapsed);
+        setHeight(Height() - BannerHeight);
+        Lbl2->setText(captions::LegendHidden);
+        setWidth(NarrowWidth);
+    }
+}
+
+void Form1::out_cmd2_Click()
+{
+    if (m_runtime.MsgBox(
+            u"Завершить программу?"_s, forms::vbYesNo | forms::vbQuestion, u"Завершение работы"_s)
+        == forms::vbYes)
+        m_runtime.End();
+}
+
+void Form1::Label5_Click()
+{
+    out_cmd2_Click();
+}

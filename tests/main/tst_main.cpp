@@ -1,0 +1,169 @@
+#include "forms/application.h"
+#include "support/mainwindow.h"
+
+#include <QMenuBar>
+#include <QSignalSpy>
+
+using namespace Qt::StringLiterals;
+
+class tst_Main : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { forms::prepareApplication(); }
+
+    void startsCollapsedWithoutLegend();
+    void startsWithEmptyEntryAndPlainResistor();
+    void legendIsPaintedBeforeItIsShown_data();
+    void legendIsPaintedBeforeItIsShown();
+    void fieldsTakeTheirLengthsAndFonts();
+    void focusRunsThroughFieldsThenOptions();
+    void functionKeysRunTheMenuItems_data();
+    void functionKeysRunTheMenuItems();
+};
+
+void tst_Main::startsCollapsedWithoutLegend()
+{
+    MainWindow main;
+    QCOMPARE(main.window->Width(), 7500.0f);
+    QCOMPARE(main.window->Height(), 2450.0f);
+    // 7440 × 1800 twips of client area below the menu bar, and not a pixel more.
+    const QWidget *client = main.window->centralWidget();
+    QCOMPARE(client->size(), QSize(496, 120));
+    QCOMPARE(client->y(), main.window->menuBar()->height());
+    QCOMPARE(main.window->size(), QSize(496, main.window->menuBar()->height() + 120));
+    QCOMPARE(main.window->windowTitle(), u"Определяем цвета из номинала резисторов"_s);
+    QCOMPARE(main.menuItem("Lbl2")->text(), u"Легенда ->"_s);
+    QCOMPARE(main.menuItem("Auther")->text(), u"Развернуть окно"_s);
+    QVERIFY(!main.window->windowIcon().isNull());
+}
+
+void tst_Main::startsWithEmptyEntryAndPlainResistor()
+{
+    MainWindow main;
+    for (const char *name : { "Text13", "Text14", "Text15" })
+        QVERIFY2(main.field(name)->text().isEmpty(), name);
+    for (const QRadioButton *option : main.window->findChildren<QRadioButton *>())
+        QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
+    // Before the first tick the readout still shows its design caption.
+    QCOMPARE(main.readout(), u"Label1"_s);
+    QTRY_COMPARE(main.readout(), u"Нет данных"_s);
+
+    const QColor body(255, 192, 128);
+    for (const char *band : { "Shape1", "Shape2", "Shape3", "Shape4" })
+        QCOMPARE(main.shownColour(band), body);
+    QCOMPARE(main.shownColour("Shape5", { 200, 300 }), body);
+}
+
+void tst_Main::legendIsPaintedBeforeItIsShown_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QColor>("swatch");
+    QTest::addColumn<QColor>("text");
+    const QColor grey(128, 128, 128);
+    const QColor white(255, 255, 255);
+    QTest::newRow("silver") << u"Label12"_s << u"Серебряный"_s << QColor(214, 243, 248) << grey;
+    QTest::newRow("gold") << u"Label13"_s << u"Золотой"_s << QColor(221, 193, 2) << grey;
+    QTest::newRow("black") << u"Label14"_s << u"Черный"_s << QColor(0, 0, 0) << white;
+    QTest::newRow("brown") << u"Label15"_s << u"Коричневый"_s << QColor(128, 64, 0) << white;
+    QTest::newRow("red") << u"Label16"_s << u"Красный"_s << QColor(255, 0, 0) << white;
+    QTest::newRow("orange") << u"Label17"_s << u"Оранжевый"_s << QColor(255, 128, 0) << white;
+    QTest::newRow("yellow") << u"Label18"_s << u"Желтый"_s << QColor(255, 255, 0) << grey;
+    QTest::newRow("green") << u"Label19"_s << u"Зеленый"_s << QColor(0, 128, 0) << white;
+    QTest::newRow("blue") << u"Label20"_s << u"Синий"_s << QColor(0, 0, 255) << white;
+    QTest::newRow("violet") << u"Label21"_s << u"Фиолетовый"_s << QColor(128, 0, 255) << white;
+    QTest::newRow("grey") << u"Label22"_s << u"Серый"_s << QColor(221, 221, 221) << grey;
+    QTest::newRow("white") << u"Label23"_s << u"Белый"_s << QColor(255, 255, 255) << grey;
+}
+
+void tst_Main::legendIsPaintedBeforeItIsShown()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, caption);
+    QFETCH(QColor, swatch);
+    QFETCH(QColor, text);
+
+    MainWindow main;
+    // Widening only uncovers the legend; nothing paints it afresh.
+    main.window->setWidth(9500);
+    const QLabel *legend = main.control<QLabel>(qPrintable(label));
+    QCOMPARE(legend->text(), caption);
+    const QImage shown = main.window->grab().toImage();
+    const QRect area(legend->mapTo(main.window.get(), QPoint()), legend->size());
+    QVERIFY(main.window->rect().contains(area));
+    QCOMPARE(shown.pixelColor(area.topLeft()), swatch);
+    QCOMPARE(shown.pixelColor(area.bottomRight()), swatch);
+    // The caption is written in its own colour, somewhere on the swatch.
+    bool captionSeen = false;
+    for (int y = area.top(); y <= area.bottom() && !captionSeen; ++y)
+        for (int x = area.left(); x <= area.right() && !captionSeen; ++x)
+            captionSeen = shown.pixelColor(x, y) == text;
+    QVERIFY(captionSeen);
+}
+
+void tst_Main::fieldsTakeTheirLengthsAndFonts()
+{
+    MainWindow main;
+    QCOMPARE(main.field("Text13")->maxLength(), 1);
+    QCOMPARE(main.field("Text14")->maxLength(), 1);
+    QCOMPARE(main.field("Text15")->maxLength(), 10);
+    QCOMPARE(main.field("Text13")->font().pointSizeF(), 9.75);
+    QCOMPARE(main.field("Text15")->font().pointSizeF(), 9.75);
+    QCOMPARE(main.field("Text14")->font().pointSizeF(), 8.25);
+    QVERIFY(QFontInfo(main.field("Text14")->font()).pixelSize()
+            < QFontInfo(main.field("Text13")->font()).pixelSize());
+}
+
+void tst_Main::focusRunsThroughFieldsThenOptions()
+{
+    MainWindow main;
+    QCOMPARE(QApplication::focusWidget(), main.field("Text13"));
+    // The option group is one stop: its first option, or the selected one.
+    const auto tabThrough = [](const QStringList &order) {
+        for (const QString &next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+    };
+    tabThrough({ u"Text14"_s, u"Text15"_s, u"Option1"_s, u"Text13"_s });
+    QRadioButton *option4 = main.control<QRadioButton>("Option4");
+    QTest::mouseClick(option4, Qt::LeftButton);
+    QVERIFY(option4->isChecked());
+    tabThrough({ u"Text13"_s, u"Text14"_s, u"Text15"_s, u"Option4"_s });
+    // Frames and labels never take the focus.
+    for (const QWidget *widget : main.window->findChildren<QWidget *>()) {
+        const bool entry = qobject_cast<const QLineEdit *>(widget)
+            || qobject_cast<const QRadioButton *>(widget);
+        if (!entry)
+            QVERIFY2(widget->focusPolicy() == Qt::NoFocus, qPrintable(widget->objectName()));
+    }
+}
+
+void tst_Main::functionKeysRunTheMenuItems_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("F1") << Qt::Key_F1 << u"HElP_cmd"_s;
+    QTest::newRow("F2") << Qt::Key_F2 << u"about"_s;
+    QTest::newRow("F3") << Qt::Key_F3 << u"Auther"_s;
+    QTest::newRow("F4") << Qt::Key_F4 << u"Lbl2"_s;
+    QTest::newRow("F5") << Qt::Key_F5 << u"Command1"_s;
+}
+
+void tst_Main::functionKeysRunTheMenuItems()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, item);
+    MainWindow main;
+    QSignalSpy triggered(main.menuItem(qPrintable(item)), &QAction::triggered);
+    QTest::keyClick(main.window.get(), key);
+    QCOMPARE(triggered.count(), 1);
+    // "Выход" lives on the menu bar itself and has no key of its own.
+    QVERIFY(main.menuItem("out_cmd2")->shortcut().isEmpty());
+    QVERIFY(!main.menuItem("out_cmd2")->menu());
+}
+
+QTEST_MAIN(tst_Main)
+#include "tst_main.moc"

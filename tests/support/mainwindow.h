@@ -1,0 +1,50 @@
+#pragma once
+
+#include "forms/twips.h"
+#include "main/form1.h"
+#include "support/scriptedruntime.h"
+
+#include <QAction>
+#include <QColor>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+// The main window as a person meets it: shown, active, with the focus in the first field.
+struct MainWindow
+{
+    MainWindow()
+    {
+        window->showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template<typename T>
+    T *control(const char *name) const
+    {
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
+    QLineEdit *field(const char *name) const { return control<QLineEdit>(name); }
+    QAction *menuItem(const char *name) const { return control<QAction>(name); }
+    QString readout() const { return control<QLabel>("Label1")->text(); }
+
+    // The colour at a point of a control, in twips from its top-left corner, as the window
+    // shows it.
+    QColor shownColour(const char *name, QPoint twips = { 60, 300 }) const
+    {
+        const QWidget *widget = control<QWidget>(name);
+        const QPoint at = widget->mapTo(window.get(),
+                                        QPoint(forms::twipsToPixels(twips.x()),
+                                               forms::twipsToPixels(twips.y())));
+        return window->grab().toImage().pixelColor(at);
+    }
+
+    void tick() { window->Timer1_Timer(); }
+
+    ScriptedRuntime runtime;
+    std::unique_ptr<Form1> window = std::make_unique<Form1>(runtime);
+};
