@@ -42,7 +42,7 @@ void tst_Main::startsCollapsedWithoutLegend()
 void tst_Main::startsWithEmptyEntryAndPlainResistor()
 {
     MainWindow main;
-    for (const char *name : { "Text13", "Text14", "Text15" })
+    for (const char *name : {"Text13", "Text14", "Text15"})
         QVERIFY2(main.field(name)->text().isEmpty(), name);
     for (const QRadioButton *option : main.window->findChildren<QRadioButton *>())
         QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
@@ -51,9 +51,9 @@ void tst_Main::startsWithEmptyEntryAndPlainResistor()
     QTRY_COMPARE(main.readout(), u"Нет данных"_s);
 
     const QColor body(255, 192, 128);
-    for (const char *band : { "Shape1", "Shape2", "Shape3", "Shape4" })
+    for (const char *band : {"Shape1", "Shape2", "Shape3", "Shape4"})
         QCOMPARE(main.shownColour(band), body);
-    QCOMPARE(main.shownColour("Shape5", { 200, 300 }), body);
+    QCOMPARE(main.shownColour("Shape5", {200, 300}), body);
 }
 
 void tst_Main::legendIsPaintedBeforeItIsShown_data()
@@ -113,7 +113,7 @@ void tst_Main::fieldsTakeTheirLengthsAndFonts()
     QCOMPARE(main.field("Text15")->font().pointSizeF(), 9.75);
     QCOMPARE(main.field("Text14")->font().pointSizeF(), 8.25);
     QVERIFY(QFontInfo(main.field("Text14")->font()).pixelSize()
-            < QFontInfo(main.field("Text13")->font()).pixelSize());
+        < QFontInfo(main.field("Text13")->font()).pixelSize());
 }
 
 void tst_Main::focusRunsThroughFieldsThenOptions()
@@ -127,15 +127,15 @@ void tst_Main::focusRunsThroughFieldsThenOptions()
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
     };
-    tabThrough({ u"Text14"_s, u"Text15"_s, u"Option1"_s, u"Text13"_s });
+    tabThrough({u"Text14"_s, u"Text15"_s, u"Option1"_s, u"Text13"_s});
     QRadioButton *option4 = main.control<QRadioButton>("Option4");
     QTest::mouseClick(option4, Qt::LeftButton);
     QVERIFY(option4->isChecked());
-    tabThrough({ u"Text13"_s, u"Text14"_s, u"Text15"_s, u"Option4"_s });
+    tabThrough({u"Text13"_s, u"Text14"_s, u"Text15"_s, u"Option4"_s});
     // Frames and labels never take the focus.
     for (const QWidget *widget : main.window->findChildren<QWidget *>()) {
-        const bool entry = qobject_cast<const QLineEdit *>(widget)
-            || qobject_cast<const QRadioButton *>(widget);
+        const bool entry
+            = qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QRadioButton *>(widget);
         if (!entry)
             QVERIFY2(widget->focusPolicy() == Qt::NoFocus, qPrintable(widget->objectName()));
     }

@@ -34,12 +34,11 @@ struct MainWindow
 
     // The colour at a point of a control, in twips from its top-left corner, as the window
     // shows it.
-    QColor shownColour(const char *name, QPoint twips = { 60, 300 }) const
+    QColor shownColour(const char *name, QPoint twips = {60, 300}) const
     {
         const QWidget *widget = control<QWidget>(name);
-        const QPoint at = widget->mapTo(window.get(),
-                                        QPoint(forms::twipsToPixels(twips.x()),
-                                               forms::twipsToPixels(twips.y())));
+        const QPoint at = widget->mapTo(
+            window.get(), QPoint(forms::twipsToPixels(twips.x()), forms::twipsToPixels(twips.y())));
         return window->grab().toImage().pixelColor(at);
     }
 

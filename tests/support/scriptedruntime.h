@@ -19,7 +19,7 @@ public:
 
     int MsgBox(const QString &prompt, int style, const QString &title) override
     {
-        boxes.append({ prompt, style, title });
+        boxes.append({prompt, style, title});
         if (!answers.isEmpty())
             return answers.takeFirst();
         return (style & 0x0F) == forms::vbYesNo ? forms::vbNo : forms::vbOK;
