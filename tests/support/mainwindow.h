@@ -44,6 +44,13 @@ struct MainWindow
 
     void tick() { window->Timer1_Timer(); }
 
+    // Types as a person does: each key goes to whichever control has the focus by then.
+    static void type(const QString &keys)
+    {
+        for (const QChar key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    }
+
     ScriptedRuntime runtime;
     std::unique_ptr<Form1> window = std::make_unique<Form1>(runtime);
 };
