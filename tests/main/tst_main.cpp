@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 
+#include <map>
+
 using namespace Qt::StringLiterals;
 
 class tst_Main : public QObject
@@ -21,7 +23,68 @@ private Q_SLOTS:
     void focusRunsThroughFieldsThenOptions();
     void functionKeysRunTheMenuItems_data();
     void functionKeysRunTheMenuItems();
+
+    void geometryStates_data();
+    void geometryStates();
+    void solveWithoutDataOnlyReports();
+    void solveFromTheLabel();
+    void clearEmptiesAndKeepsTheRest();
+    void exitAsksFirst_data();
+    void exitAsksFirst();
+    void closeBoxAsksLikeExit();
 };
+
+namespace {
+
+struct GeometryState
+{
+    float width;
+    float height;
+    QString legend;
+    QString window;
+};
+
+const GeometryState States[] = {
+    {},
+    {7500, 2450, u"Легенда ->"_s, u"Развернуть окно"_s},
+    {9500, 2450, u"Легенда <-"_s, u"Развернуть окно"_s},
+    {9500, 4440, u"Легенда <-"_s, u"Свернуть окно"_s},
+    {7500, 4440, u"Легенда ->"_s, u"Свернуть окно"_s},
+};
+
+// Brings a freshly started window into one of the four states through its own commands.
+void enterState(Form1 &window, int state)
+{
+    switch (state) {
+    case 2:
+        window.Lbl2_Click();
+        break;
+    case 3:
+        window.Auther_Click();
+        break;
+    case 4:
+        window.Auther_Click();
+        window.Lbl2_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void checkState(const MainWindow &main, int state)
+{
+    const GeometryState &expected = States[state];
+    QCOMPARE(main.window->Width(), expected.width);
+    QCOMPARE(main.window->Height(), expected.height);
+    QCOMPARE(main.menuItem("Lbl2")->text(), expected.legend);
+    QCOMPARE(main.menuItem("Auther")->text(), expected.window);
+    // The platform window shows what the outer size leaves.
+    QCOMPARE(main.window->centralWidget()->size(),
+        QSize(forms::twipsToPixels(expected.width - 60),
+            forms::twipsToPixels(expected.height - 650)));
+}
+
+} // namespace
 
 void tst_Main::startsCollapsedWithoutLegend()
 {
@@ -163,6 +226,158 @@ void tst_Main::functionKeysRunTheMenuItems()
     // "Выход" lives on the menu bar itself and has no key of its own.
     QVERIFY(main.menuItem("out_cmd2")->shortcut().isEmpty());
     QVERIFY(!main.menuItem("out_cmd2")->menu());
+}
+
+void tst_Main::geometryStates_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("to");
+    // The whole table: four states by five commands.
+    const struct
+    {
+        const char *command;
+        int to[4];
+    } table[] = {
+        {"legend toggle", {2, 1, 4, 3}},
+        {"solve", {2, 2, 3, 3}},
+        {"solve without data", {1, 2, 3, 4}},
+        {"clear", {1, 1, 4, 4}},
+        {"window toggle", {3, 3, 1, 1}},
+    };
+    for (const auto &row : table) {
+        for (int from = 1; from <= 4; ++from)
+            QTest::addRow("%s from %d", row.command, from)
+                << from << QString::fromLatin1(row.command) << row.to[from - 1];
+    }
+}
+
+void tst_Main::geometryStates()
+{
+    QFETCH(int, from);
+    QFETCH(QString, command);
+    QFETCH(int, to);
+    MainWindow main;
+    // A complete entry, so that Solve finds a nominal, or none.
+    if (command != u"solve without data"_s)
+        MainWindow::type(u"47100"_s);
+    main.tick();
+    enterState(*main.window, from);
+    checkState(main, from);
+
+    const std::map<QString, Qt::Key> keys {{u"legend toggle"_s, Qt::Key_F4},
+        {u"solve"_s, Qt::Key_F5}, {u"solve without data"_s, Qt::Key_F5},
+        {u"window toggle"_s, Qt::Key_F3}};
+    if (command == u"clear"_s)
+        QTest::mouseClick(main.control<QLabel>("Label4"), Qt::LeftButton);
+    else
+        QTest::keyClick(main.window.get(), keys.at(command));
+    checkState(main, to);
+    QCOMPARE(main.runtime.boxes.size(), command == u"solve without data"_s ? 1 : 0);
+}
+
+void tst_Main::solveWithoutDataOnlyReports()
+{
+    MainWindow main;
+    MainWindow::type(u"47100"_s);
+    main.tick();
+    main.window->Command1_Click();
+    const QImage painted = main.window->grab().toImage();
+    // Emptying a field turns the readout into "Нет данных" on the next tick.
+    main.field("Text14")->setText(QString());
+    main.tick();
+    QCOMPARE(main.readout(), u"Нет данных"_s);
+    QTest::keyClick(main.window.get(), Qt::Key_F5);
+    QCOMPARE(main.runtime.boxes.size(), 1);
+    QCOMPARE(main.runtime.boxes[0].prompt, u"Ошибка №1. Нет данных"_s);
+    QCOMPARE(main.runtime.boxes[0].title, u"Цветознак v1.0"_s);
+    QCOMPARE(main.runtime.boxes[0].style, 16);
+    // Bands, fields and geometry as they were.
+    QCOMPARE(main.window->grab().toImage().copy(280, 0, 349, 120), painted.copy(280, 0, 349, 120));
+    QCOMPARE(main.field("Text15")->text(), u"100"_s);
+    checkState(main, 2);
+}
+
+void tst_Main::solveFromTheLabel()
+{
+    MainWindow main;
+    MainWindow::type(u"472"_s);
+    main.tick();
+    QCOMPARE(main.readout(), u"470 Ом"_s);
+    QTest::mouseClick(main.control<QLabel>("Label3"), Qt::LeftButton);
+    QCOMPARE(main.field("Text15")->text(), u"100"_s);
+    QCOMPARE(main.shownColour("Shape3"), QColor(255, 0, 0));
+    checkState(main, 2);
+    // Solve does not move the focus.
+    QCOMPARE(QApplication::focusWidget(), main.field("Text15"));
+    main.tick();
+    QCOMPARE(main.readout(), u"4,7 КОм"_s);
+}
+
+void tst_Main::clearEmptiesAndKeepsTheRest()
+{
+    MainWindow main;
+    MainWindow::type(u"47100"_s);
+    QTest::mouseClick(main.control<QRadioButton>("Option3"), Qt::LeftButton);
+    main.tick();
+    main.window->Auther_Click();
+    main.window->Command1_Click();
+    checkState(main, 3);
+
+    main.window->Label4_Click();
+    checkState(main, 4);
+    for (const char *name : {"Text13", "Text14", "Text15"})
+        QVERIFY2(main.field(name)->text().isEmpty(), name);
+    for (const char *band : {"Shape1", "Shape2", "Shape3", "Shape4"})
+        QCOMPARE(main.shownColour(band), QColor(255, 192, 128));
+    QCOMPARE(QApplication::focusWidget(), main.field("Text13"));
+    QVERIFY(main.control<QRadioButton>("Option3")->isChecked());
+    main.tick();
+    QCOMPARE(main.readout(), u"Нет данных"_s);
+}
+
+void tst_Main::exitAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("fromLabel");
+    QTest::newRow("No from the menu") << forms::vbNo << false;
+    QTest::newRow("Yes from the menu") << forms::vbYes << false;
+    QTest::newRow("No from the label") << forms::vbNo << true;
+    QTest::newRow("Yes from the label") << forms::vbYes << true;
+}
+
+void tst_Main::exitAsksFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, fromLabel);
+    MainWindow main;
+    MainWindow::type(u"47"_s);
+    main.window->Lbl2_Click();
+    main.runtime.answers = {answer};
+    if (fromLabel)
+        QTest::mouseClick(main.control<QLabel>("Label5"), Qt::LeftButton);
+    else
+        main.menuItem("out_cmd2")->trigger();
+    QCOMPARE(main.runtime.boxes.size(), 1);
+    QCOMPARE(main.runtime.boxes[0].prompt, u"Завершить программу?"_s);
+    QCOMPARE(main.runtime.boxes[0].title, u"Завершение работы"_s);
+    QCOMPARE(main.runtime.boxes[0].style, 36);
+    QCOMPARE(main.runtime.ends, answer == forms::vbYes ? 1 : 0);
+    checkState(main, 2);
+    QCOMPARE(main.field("Text14")->text(), u"7"_s);
+}
+
+void tst_Main::closeBoxAsksLikeExit()
+{
+    MainWindow main;
+    main.runtime.answers = {forms::vbNo};
+    QVERIFY(!main.window->close());
+    QVERIFY(main.window->isVisible());
+    main.runtime.answers = {forms::vbYes};
+    main.window->close();
+    QCOMPARE(main.runtime.boxes.size(), 2);
+    QCOMPARE(main.runtime.boxes[1].prompt, u"Завершить программу?"_s);
+    QCOMPARE(main.runtime.ends, 1);
 }
 
 QTEST_MAIN(tst_Main)
