@@ -35,7 +35,7 @@ Form3::Form3(forms::Runtime &runtime)
     } lines[] = {
         {u"Label1", {720, 120, 1320, 210}, u"Цветознак v1.0"},
         {u"Label2", {720, 360, 3030, 210}, u"Автор: Иван Примеров (Пример)"},
-        {u"Label10", {720, 600, 3510, 210}, u"Тестирование: Пётр Образцов (Petr Obraztsov)"},
+        {u"Label10", {720, 600, 3510, 210}, u"Тестирование: Лев Тестов (Lev Testov)"},
         {u"Label4", {120, 840, 2235, 210}, u"Ну а теперь о программе:"},
         {u"Label5", {120, 1080, 4740, 210},
             u"Эту программу я создал в связи с горьким опытом!!!((("},
@@ -99,7 +99,7 @@ void Form3::Label3_Click()
 
 void Form3::Label11_Click()
 {
-    m_runtime.MsgBox(u"Мыло (e-mail): petr.obraztsov@example.org"_s + NewLine
-            + u"URL: https://obraztsov.example.org/"_s,
+    m_runtime.MsgBox(u"Мыло (e-mail): lev.testov@example.org"_s + NewLine
+            + u"URL: https://testov.example.org/"_s,
         forms::vbInformation, u"О соавторе"_s);
 }
