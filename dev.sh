@@ -8,7 +8,8 @@ cd "$(dirname "$0")"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n
                 fonts-liberation fonts-dejavu-core)
-test_packages=(xvfb xdotool imagemagick)
+# The end-to-end tests run the program under its own X server and window manager.
+test_packages=(xvfb xdotool imagemagick openbox x11-utils desktop-file-utils appstream)
 
 install_missing() {
     local missing=() package

@@ -7,6 +7,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tsvetoznak"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tsvetoznak"));
     forms::prepareApplication();
     forms::DesktopRuntime runtime;
     Form1 window(runtime);

@@ -27,7 +27,6 @@ void prepareApplication()
     QApplication::setFont(font(DefaultFamily, DefaultPoints));
     if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(classic);
-    QApplication::setApplicationName(QStringLiteral("tsvetoznak"));
 }
 
 } // namespace forms

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# "Выход" on the menu bar, answered with Enter (Yes is the default): the program ends with 0,
+# its help window with it.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_program
+
+xdotool key F1
+wait_for test "$(windows_named 'Помощь')" = 1 || fail "the help window did not open"
+activate_main
+# Alt takes the keyboard to the menu bar; Left wraps round to its last entry, "Выход".
+xdotool key alt
+xdotool key Left Return
+wait_for test "$(windows_named 'Завершение работы')" = 1 || fail "no exit question"
+xdotool key Return
+for _ in $(seq 50); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$program_pid" 2>/dev/null && fail "the program did not end"
+status=0
+wait "$program_pid" || status=$?
+expect_eq "exit code" "$status" 0
+echo "exit: passed"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# F4, F3 and "Очистить": the window's size after each, as the four geometry states say.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_program
+
+top=$(client_top)
+geometry "$main_window"
+menu_bar=$((top - y))
+expect_state() {
+    local label=$1 want_width=$2 want_client_height=$3
+    wait_for sh -c "xwininfo -id $main_window | grep -q 'Width: $want_width\$'" \
+        && wait_for sh -c "xwininfo -id $main_window \
+            | grep -q 'Height: $((menu_bar + want_client_height))\$'" \
+        || { geometry "$main_window"; fail "$label: ${width}x$((height - menu_bar))"; }
+}
+clear_entry() { click_client 395 103; }
+
+expect_state "start" 496 120
+xdotool key F4
+expect_state "legend shown" 629 120
+xdotool key F3
+expect_state "expanded" 629 253
+xdotool key F4
+expect_state "expanded, legend hidden" 496 253
+clear_entry
+expect_state "cleared, still expanded" 496 253
+xdotool key F3
+expect_state "collapsed" 496 120
+xdotool key F4
+expect_state "legend shown again" 629 120
+clear_entry
+expect_state "cleared" 496 120
+echo "geometry: passed"

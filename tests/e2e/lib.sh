@@ -1,0 +1,118 @@
+# Shared by the end-to-end tests: each test sources this file with the program's path as its
+# first argument, gets its own X server, window manager and program, and leaves none of them
+# behind. Everything is driven through real X input and read back from the screen.
+set -euo pipefail
+
+readonly program=$1
+readonly main_title="Определяем цвета из номинала резисторов"
+work=$(mktemp -d)
+pids=()
+
+cleanup() {
+    local pid
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        pid=${pids[i]}
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    local log
+    for log in "$work"/*.log; do
+        [ -s "$log" ] && { echo "--- $(basename "$log")" >&2; cat "$log" >&2; }
+    done
+    [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/e2e-failure-$$.png" \
+        && echo "last screen: ${TMPDIR:-/tmp}/e2e-failure-$$.png" >&2
+    exit 1
+}
+
+# Retries a command for up to ten seconds.
+wait_for() {
+    local tries=100
+    until "$@" >/dev/null 2>&1; do
+        ((--tries > 0)) || return 1
+        sleep 0.1
+    done
+}
+
+start_display() {
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    exec 3>&-
+    wait_for test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
+        || fail "openbox did not start"
+}
+
+# Starts the program in the Russian desktop's way: no locale named, so Russian.
+start_program() {
+    LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+    wait_for xdotool search --onlyvisible --name "^$main_title\$" \
+        || fail "the main window did not appear"
+    main_window=$(xdotool search --onlyvisible --name "^$main_title\$" | head -n 1)
+    wait_for test "$(xdotool getactivewindow)" = "$main_window" \
+        || fail "the main window is not active"
+}
+
+windows_named() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}
+
+# Sets x, y (absolute, of the client window), width and height of a window.
+geometry() {
+    eval "$(xwininfo -id "$1" | awk -F: '
+        /Absolute upper-left X/ { printf "x=%d\n", $2 }
+        /Absolute upper-left Y/ { printf "y=%d\n", $2 }
+        /Width/ { printf "width=%d\n", $2 }
+        /Height/ { printf "height=%d\n", $2 }')"
+}
+
+screenshot() {
+    import -window root "$work/shot.png"
+}
+
+# The colour at an absolute point of the last screenshot, as RRGGBB.
+pixel() {
+    convert "$work/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c 1-6
+}
+
+# The main window's client area lies below its menu bar: the first row, from the top of the
+# window, in the window's background colour.
+client_top() {
+    geometry "$main_window"
+    screenshot
+    local row
+    for ((row = y; row < y + height; row++)); do
+        if [ "$(pixel $((x + 2)) "$row")" = D4D0C8 ]; then
+            echo "$row"
+            return
+        fi
+    done
+    fail "no client area below the menu bar"
+}
+
+# Clicks at a point of the main window's client area, in pixels.
+click_client() {
+    geometry "$main_window"
+    xdotool mousemove $((x + $1)) $(($(client_top) + $2)) click 1
+}
+
+activate_main() {
+    xdotool windowactivate --sync "$main_window"
+    wait_for test "$(xdotool getactivewindow)" = "$main_window" \
+        || fail "the main window could not be activated"
+}
+
+expect_eq() {
+    [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"
+}

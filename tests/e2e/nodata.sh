@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# F5 with an empty field: the error box appears, and Enter closes it.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_program
+
+xdotool type --delay 40 47
+xdotool key F5
+wait_for test "$(windows_named 'Цветознак v1.0')" = 1 || fail "no message box"
+xdotool key Return
+wait_for test "$(windows_named 'Цветознак v1.0')" = 0 || fail "Enter did not close the box"
+geometry "$main_window"
+expect_eq "width after the box" "$width" 496
+echo "no data: passed"

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Right after start: the title, 496 × 120 pixels of client area below the menu bar, and the
+# resistor without bands.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_program
+
+expect_eq "title" "$(xdotool getwindowname "$main_window")" "$main_title"
+top=$(client_top)
+geometry "$main_window"
+expect_eq "client width" "$width" 496
+expect_eq "client height" $((y + height - top)) 120
+screenshot
+for point in "345 60" "364 60" "380 60" "396 60" "412 60"; do
+    set -- $point
+    expect_eq "body and bands at $point" "$(pixel $((x + $1)) $((top + $2)))" FFC080
+done
+echo "start: passed"
