@@ -1,0 +1,215 @@
+// A long random session on the main window, with a fixed seed: after every action the window
+// must still keep its promises. On a failure it prints the seed and the shortest failing
+// sequence of actions it can find. TSVETOZNAK_SESSION_SEED and TSVETOZNAK_SESSION_ACTIONS
+// choose another session.
+#include "colourcode/colourtable.h"
+#include "entry/nominal.h"
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/numbers.h"
+#include "support/mainwindow.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Action
+{
+    enum Kind { Key, FocusField, Option, WindowToggle, LegendToggle, Solve, Clear } kind;
+    int argument = 0;
+};
+
+// Keys typed into whatever has the focus: digits, letters, both separators, signs, blanks
+// and Backspace.
+const int Keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6,
+    Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_0, Qt::Key_1, Qt::Key_A, Qt::Key_E, Qt::Key_X, ',',
+    '.', '+', '-', Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Backspace};
+const char *const Fields[] = {"Text13", "Text14", "Text15"};
+
+QString describe(const Action &action)
+{
+    switch (action.kind) {
+    case Action::Key:
+        return action.argument == Qt::Key_Backspace ? u"Backspace"_s
+                                                    : u"key '%1'"_s.arg(QChar(action.argument));
+    case Action::FocusField:
+        return u"click %1"_s.arg(QLatin1StringView(Fields[action.argument]));
+    case Action::Option:
+        return u"click Option%1"_s.arg(action.argument);
+    case Action::WindowToggle:
+        return u"F3"_s;
+    case Action::LegendToggle:
+        return u"F4"_s;
+    case Action::Solve:
+        return u"F5"_s;
+    case Action::Clear:
+        return u"click Очистить"_s;
+    }
+    return {};
+}
+
+Action randomAction(QRandomGenerator &random)
+{
+    const int roll = random.bounded(100);
+    if (roll < 60)
+        return {Action::Key, Keys[random.bounded(int(std::size(Keys)))]};
+    if (roll < 72)
+        return {Action::FocusField, random.bounded(3)};
+    if (roll < 80)
+        return {Action::Option, random.bounded(1, 10)};
+    if (roll < 85)
+        return {Action::WindowToggle};
+    if (roll < 90)
+        return {Action::LegendToggle};
+    if (roll < 96)
+        return {Action::Solve};
+    return {Action::Clear};
+}
+
+void perform(MainWindow &main, const Action &action)
+{
+    switch (action.kind) {
+    case Action::Key:
+        if (QWidget *focused = QApplication::focusWidget())
+            QTest::keyClick(focused, static_cast<Qt::Key>(action.argument));
+        break;
+    case Action::FocusField:
+        QTest::mouseClick(main.field(Fields[action.argument]), Qt::LeftButton);
+        break;
+    case Action::Option:
+        QTest::mouseClick(
+            main.control<QRadioButton>(qPrintable(u"Option%1"_s.arg(action.argument))),
+            Qt::LeftButton);
+        break;
+    case Action::WindowToggle:
+        QTest::keyClick(main.window.get(), Qt::Key_F3);
+        break;
+    case Action::LegendToggle:
+        QTest::keyClick(main.window.get(), Qt::Key_F4);
+        break;
+    case Action::Solve:
+        QTest::keyClick(main.window.get(), Qt::Key_F5);
+        break;
+    case Action::Clear:
+        QTest::mouseClick(main.control<QLabel>("Label4"), Qt::LeftButton);
+        break;
+    }
+}
+
+// What must hold after every action; empty when it does.
+QString broken(MainWindow &main)
+{
+    for (const char *name : Fields) {
+        const QString text = main.field(name)->text();
+        if (!text.isEmpty() && !forms::IsNumeric(text))
+            return u"%1 holds the non-numeric \"%2\""_s.arg(QLatin1StringView(name), text);
+    }
+    for (const char *name : {"Text13", "Text14"}) {
+        const QString text = main.field(name)->text();
+        if (text.size() > 1 || (text.size() == 1 && !text[0].isDigit()))
+            return u"%1 holds \"%2\", not one digit"_s.arg(QLatin1StringView(name), text);
+    }
+
+    const QString before = main.readout();
+    main.tick();
+    const QString expected = entry::ComputeNominal(
+        main.field("Text13")->text(), main.field("Text14")->text(), main.field("Text15")->text())
+                                 .value_or(before);
+    if (main.readout() != expected)
+        return u"the readout shows \"%1\", not \"%2\""_s.arg(main.readout(), expected);
+
+    const Form1 &window = *main.window;
+    const bool wide = window.Width() == 9500;
+    const bool tall = window.Height() == 4440;
+    if ((!wide && window.Width() != 7500) || (!tall && window.Height() != 2450))
+        return u"the window is %1 × %2 twips"_s.arg(window.Width()).arg(window.Height());
+    if (main.menuItem("Lbl2")->text() != (wide ? u"Легенда <-"_s : u"Легенда ->"_s)
+        || main.menuItem("Auther")->text() != (tall ? u"Свернуть окно"_s : u"Развернуть окно"_s))
+        return u"the toggles read \"%1\" and \"%2\" at %3 × %4"_s.arg(main.menuItem("Lbl2")->text(),
+            main.menuItem("Auther")->text(), QString::number(window.Width()),
+            QString::number(window.Height()));
+
+    for (const char *name : {"Shape1", "Shape2", "Shape3", "Shape4"}) {
+        const forms::ColourValue colour = main.control<forms::Shape>(name)->BackColor();
+        const auto &code = colourcode::CodeColourValues;
+        if (colour != forms::rgb(255, 192, 128)
+            && std::find(code.begin(), code.end(), colour) == code.end())
+            return u"%1 shows the colour %2"_s.arg(QLatin1StringView(name)).arg(colour, 0, 16);
+    }
+    return {};
+}
+
+struct Failure
+{
+    qsizetype step = 0;
+    QString message;
+};
+
+std::optional<Failure> run(const QList<Action> &actions)
+{
+    MainWindow main;
+    for (qsizetype step = 0; step < actions.size(); ++step) {
+        perform(main, actions[step]);
+        if (const QString message = broken(main); !message.isEmpty())
+            return Failure {step, message};
+    }
+    return std::nullopt;
+}
+
+// Drops every action the failure does not need, one at a time, from a failing sequence.
+QList<Action> shortestFailing(QList<Action> actions)
+{
+    for (qsizetype i = actions.size() - 1; i >= 0; --i) {
+        QList<Action> shorter = actions;
+        shorter.remove(i);
+        if (run(shorter))
+            actions = shorter;
+    }
+    return actions;
+}
+
+} // namespace
+
+class tst_Session : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { forms::prepareApplication(); }
+    void randomSessionKeepsEveryPromise();
+};
+
+void tst_Session::randomSessionKeepsEveryPromise()
+{
+    const quint32 seed = qEnvironmentVariableIsSet("TSVETOZNAK_SESSION_SEED")
+        ? qEnvironmentVariableIntValue("TSVETOZNAK_SESSION_SEED")
+        : 20261208;
+    const int count = qEnvironmentVariableIsSet("TSVETOZNAK_SESSION_ACTIONS")
+        ? qEnvironmentVariableIntValue("TSVETOZNAK_SESSION_ACTIONS")
+        : 4000;
+    QRandomGenerator random(seed);
+    QList<Action> actions;
+    for (int i = 0; i < count; ++i)
+        actions.append(randomAction(random));
+
+    const auto failure = run(actions);
+    if (!failure)
+        return;
+    const QList<Action> shortest = shortestFailing(actions.first(failure->step + 1));
+    QStringList steps;
+    for (const Action &action : shortest)
+        steps.append(describe(action));
+    QFAIL(qPrintable(u"seed %1, step %2: %3\nshortest failing sequence (%4 actions): %5"_s.arg(seed)
+                         .arg(failure->step)
+                         .arg(failure->message)
+                         .arg(shortest.size())
+                         .arg(steps.join(u", "_s))));
+}
+
+QTEST_MAIN(tst_Session)
+#include "tst_session.moc"
