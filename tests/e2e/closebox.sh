@@ -9,9 +9,9 @@ geometry "$main_window"
 # the title bar.
 read -r _ right top _ < <(xprop -id "$main_window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
 xdotool mousemove $((x + width + right - 10)) $((y - top / 2)) click 1
-wait_for test "$(windows_named 'Завершение работы')" = 1 || fail "the close box asked nothing"
+wait_for shows_windows 'Завершение работы' 1 || fail "the close box asked nothing"
 xdotool key Escape
-wait_for test "$(windows_named 'Завершение работы')" = 0 || fail "the question stayed"
+wait_for shows_windows 'Завершение работы' 0 || fail "the question stayed"
 sleep 0.3
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended on No"
 expect_eq "main windows" "$(windows_named "$main_title")" 1

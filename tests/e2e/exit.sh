@@ -6,12 +6,12 @@ start_display
 start_program
 
 xdotool key F1
-wait_for test "$(windows_named 'Помощь')" = 1 || fail "the help window did not open"
+wait_for shows_windows 'Помощь' 1 || fail "the help window did not open"
 activate_main
 # Alt takes the keyboard to the menu bar; Left wraps round to its last entry, "Выход".
 xdotool key alt
 xdotool key Left Return
-wait_for test "$(windows_named 'Завершение работы')" = 1 || fail "no exit question"
+wait_for shows_windows 'Завершение работы' 1 || fail "no exit question"
 xdotool key Return
 for _ in $(seq 50); do
     kill -0 "$program_pid" 2>/dev/null || break

@@ -25,8 +25,8 @@ fail() {
     for log in "$work"/*.log; do
         [ -s "$log" ] && { echo "--- $(basename "$log")" >&2; cat "$log" >&2; }
     done
-    [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/e2e-failure-$$.png" \
-        && echo "last screen: ${TMPDIR:-/tmp}/e2e-failure-$$.png" >&2
+    local shot=${TMPDIR:-/tmp}/e2e-failure-$$.png
+    import -window root "$shot" 2>/dev/null && echo "the screen at failure: $shot" >&2
     exit 1
 }
 
@@ -60,12 +60,35 @@ start_program() {
     wait_for xdotool search --onlyvisible --name "^$main_title\$" \
         || fail "the main window did not appear"
     main_window=$(xdotool search --onlyvisible --name "^$main_title\$" | head -n 1)
-    wait_for test "$(xdotool getactivewindow)" = "$main_window" \
-        || fail "the main window is not active"
+    geometry "$main_window"
+    menu_bar=$((height - 120))
+    wait_for has_focus "$main_window" || fail "the main window has no keyboard focus"
+    wait_for caret_shown || fail "the main window does not take keys"
+}
+
+# Qt takes keys, and its shortcuts act, only once it counts the window active; from then on
+# the caret blinks in the focused field. Every caller expects the focus in an empty Text13,
+# whose inside is one plain colour while the caret is off or absent.
+caret_shown() {
+    local colours
+    colours=$(import -window "$main_window" -crop "17x11+36+$((menu_bar + 28))" +repage \
+        -format '%k' info:)
+    [ "$colours" -gt 1 ]
+}
+
+# Keys go where the X input focus is, which may follow the window manager's word by a moment.
+has_focus() {
+    [ "$(xdotool getwindowfocus)" = "$1" ]
 }
 
 windows_named() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}
+
+# Whether exactly the given number of windows titled so are on the screen. Meant for wait_for,
+# which runs its command afresh on every try.
+shows_windows() {
+    [ "$(windows_named "$1")" = "$2" ]
 }
 
 # Sets x, y (absolute, of the client window), width and height of a window.
@@ -109,8 +132,8 @@ click_client() {
 
 activate_main() {
     xdotool windowactivate --sync "$main_window"
-    wait_for test "$(xdotool getactivewindow)" = "$main_window" \
-        || fail "the main window could not be activated"
+    wait_for has_focus "$main_window" || fail "the main window could not be activated"
+    wait_for caret_shown || fail "the main window does not take keys"
 }
 
 expect_eq() {

@@ -8,7 +8,7 @@ check_window() {
     local key=$1 title=$2 button_x=$3 button_y=$4
     activate_main
     xdotool key "$key"
-    wait_for test "$(windows_named "$title")" = 1 || fail "$title did not open"
+    wait_for shows_windows "$title" 1 || fail "$title did not open"
     activate_main
     xdotool key "$key"
     sleep 0.5
@@ -18,7 +18,7 @@ check_window() {
     xdotool windowactivate --sync "$window"
     geometry "$window"
     xdotool mousemove $((x + button_x)) $((y + button_y)) click 1
-    wait_for test "$(windows_named "$title")" = 0 || fail "$title did not close by its button"
+    wait_for shows_windows "$title" 0 || fail "$title did not close by its button"
 }
 check_window F1 "Помощь" 416 274
 check_window F2 "Немного о программке :)" 196 306
