@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Цветознак, builds it, then starts the program or the tests.
 #   ./dev.sh run    install what is missing, build, start the program
-#   ./dev.sh test   install what is missing, build, run every test
+#   ./dev.sh test   install what is missing, build, run every test, then again under the
+#                   sanitizers together with the fuzz targets
 # Run as root or as a user who may sudo.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,6 +11,9 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n
                 fonts-liberation fonts-dejavu-core)
 # The end-to-end tests run the program under its own X server and window manager.
 test_packages=(xvfb xdotool imagemagick openbox x11-utils desktop-file-utils appstream)
+# A second build with clang runs every test under the address and undefined-behaviour
+# sanitizers, and the fuzz targets with libFuzzer.
+sanitize_packages=(clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=() package
@@ -29,6 +33,12 @@ build() {
     cmake --build build
 }
 
+build_sanitized() {
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+        -DTSVETOZNAK_SANITIZE=ON -DTSVETOZNAK_FUZZ=ON
+    cmake --build build-sanitize
+}
+
 case "${1:-}" in
 run)
     install_missing "${build_packages[@]}"
@@ -36,9 +46,11 @@ run)
     exec ./build/src/app/tsvetoznak
     ;;
 test)
-    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    install_missing "${build_packages[@]}" "${test_packages[@]}" "${sanitize_packages[@]}"
     build
     ctest --test-dir build --output-on-failure
+    build_sanitized
+    ctest --test-dir build-sanitize --output-on-failure
     ;;
 *)
     echo "usage: $0 run|test" >&2
