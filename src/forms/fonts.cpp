@@ -1,12 +1,19 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace forms {
 
 QFont font(const QString &family, double points, FontStyle style)
 {
-    QFont f(family);
+    // A family the machine lacks would first be searched for among all installed fonts, which
+    // is slow; its substitutes are asked for straight away instead.
+    QStringList families = QFontDatabase::hasFamily(family) ? QStringList() : QFont::substitutes(family);
+    if (families.isEmpty())
+        families.append(family);
+    QFont f;
+    f.setFamilies(families);
     f.setPointSizeF(points);
     f.setBold(style.bold);
     f.setUnderline(style.underline);

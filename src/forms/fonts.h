@@ -11,8 +11,8 @@ struct FontStyle
     bool underline = false;
 };
 
-// The families the windows name; Linux desktops lack them, so the forms layer lets Qt
-// substitute metric-alike free fonts (see registerFontSubstitutes).
+// The families the windows name; where the machine lacks them, as Linux desktops do, the
+// forms layer asks for metric-alike free fonts in their place (see registerFontSubstitutes).
 inline const QString Tahoma = QStringLiteral("Tahoma");
 inline const QString Courier = QStringLiteral("Courier");
 inline const QString CourierNew = QStringLiteral("Courier New");

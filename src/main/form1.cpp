@@ -61,11 +61,11 @@ void Form1::createControls()
     Frame2 = new forms::Frame(form, u"Frame2"_s, {120, 120, 1095, 615}, u"1 цифра"_s);
     Frame3 = new forms::Frame(form, u"Frame3"_s, {1320, 120, 1095, 615}, u"2 цифра"_s);
     Frame4 = new forms::Frame(form, u"Frame4"_s, {2520, 120, 1575, 615}, u"Множитель"_s);
+    for (forms::Frame *frame : {Frame2, Frame3, Frame4})
+        frame->setFont(frameCaption);
     Text13 = new forms::TextBox(Frame2, u"Text13"_s, {360, 240, 375, 285});
     Text14 = new forms::TextBox(Frame3, u"Text14"_s, {360, 240, 375, 285});
     Text15 = new forms::TextBox(Frame4, u"Text15"_s, {120, 240, 1335, 285});
-    for (forms::Frame *frame : {Frame2, Frame3, Frame4})
-        frame->setFont(frameCaption);
     Text13->setFont(tahoma975);
     Text14->setFont(tahoma825);
     Text15->setFont(tahoma975);
@@ -120,13 +120,13 @@ void Form1::createControls()
     Label3 = new forms::Label(form, u"Label3"_s, {4320, 1440, 1065, 240}, AutoSize::GrowRight);
     Label4 = new forms::Label(form, u"Label4"_s, {5640, 1440, 825, 240}, AutoSize::GrowRight);
     Label5 = new forms::Label(form, u"Label5"_s, {6720, 1440, 540, 240}, AutoSize::GrowRight);
+    for (forms::Label *label : {Label3, Label4, Label5})
+        label->setFont(tahoma975);
     Label3->setCaption(u"F5 - Решить"_s);
     Label3->setToolTip(u"F5 - Решить"_s);
     Label4->setCaption(u"Очистить"_s);
     Label4->setToolTip(u"Очистить окно"_s);
     Label5->setCaption(u"Выход"_s);
-    for (forms::Label *label : {Label3, Label4, Label5})
-        label->setFont(tahoma975);
 
     // Legend: twelve swatches, painted by InitColors.
     const struct

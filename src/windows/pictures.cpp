@@ -3,19 +3,24 @@
 #include <QIcon>
 #include <QPixmap>
 
+// The icon files are C arrays as they stand: read straight from memory, without looking for
+// an image format.
+#include "tsvetoznak-16.xpm"
+#include "tsvetoznak-32.xpm"
+
 namespace windows {
 
 QIcon programIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/tsvetoznak-16.xpm"));
-    icon.addFile(QStringLiteral(":/icons/tsvetoznak-32.xpm"));
+    icon.addPixmap(QPixmap(tsvetoznak_16));
+    icon.addPixmap(QPixmap(tsvetoznak_32));
     return icon;
 }
 
 QPixmap programPicture()
 {
-    return QPixmap(QStringLiteral(":/icons/tsvetoznak-32.xpm"));
+    return QPixmap(tsvetoznak_32);
 }
 
 } // namespace windows
