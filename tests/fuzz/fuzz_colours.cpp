@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!band->text.isEmpty()) {
             const auto written = forms::TextToDouble(band->text, locale);
             // The rewritten field maps to the same colour again and stays as it is.
-            const auto again = written ? colourcode::MultiplierColor(*written, locale) : std::nullopt;
+            const auto again
+                = written ? colourcode::MultiplierColor(*written, locale) : std::nullopt;
             if (!again || again->colour != band->colour || again->text != band->text)
                 std::abort();
         }

@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QLocale locale(QLocale::Russian, QLocale::Russia);
     // The three texts are separated by line feeds, which no field can hold.
-    const QStringList texts = QString::fromUtf8(reinterpret_cast<const char *>(data),
-                                                static_cast<qsizetype>(size))
-                                  .split(u'\n');
+    const QStringList texts
+        = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size))
+              .split(u'\n');
     const auto text = [&](qsizetype i) { return i < texts.size() ? texts[i] : QString(); };
     const auto caption = entry::ComputeNominal(text(0), text(1), text(2), locale);
     if (!caption || *caption == entry::NoData)

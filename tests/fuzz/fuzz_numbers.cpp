@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The first byte picks the locale, the rest is the text.
     const QLocale locale = data[0] & 1 ? QLocale(QLocale::English, QLocale::UnitedStates)
                                        : QLocale(QLocale::Russian, QLocale::Russia);
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
-                                           static_cast<qsizetype>(size - 1));
+    const QString text = QString::fromUtf8(
+        reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
 
     const bool numeric = forms::IsNumeric(text, locale);
     const auto value = forms::TextToDouble(text, locale);
@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
     if (fixed) {
         const QString written = fixed->toText(locale);
-        if (forms::Currency::fromText(written, locale) != fixed || !forms::IsNumeric(written, locale))
+        if (forms::Currency::fromText(written, locale) != fixed
+            || !forms::IsNumeric(written, locale))
             std::abort();
     }
     return 0;
