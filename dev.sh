@@ -3,6 +3,8 @@
 #   ./dev.sh run    install what is missing, build, start the program
 #   ./dev.sh test   install what is missing, build, run every test, then again under the
 #                   sanitizers together with the fuzz targets
+#   ./dev.sh bench  install what is missing, build in release mode, print the table of speed
+#                   and size against a bare Qt window
 # Run as root or as a user who may sudo.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -39,6 +41,12 @@ build_sanitized() {
     cmake --build build-sanitize
 }
 
+build_bench() {
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        -DTSVETOZNAK_BENCH=ON
+    cmake --build build-bench --target tsvetoznak-bench bench_program bench_baseline bench_tick
+}
+
 case "${1:-}" in
 run)
     install_missing "${build_packages[@]}"
@@ -52,8 +60,15 @@ test)
     build_sanitized
     ctest --test-dir build-sanitize --output-on-failure
     ;;
+bench)
+    install_missing "${build_packages[@]}" xvfb xauth
+    build_bench
+    # An X server of its own, without a window manager, so that nothing else draws.
+    xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" \
+        ./build-bench/bench/tsvetoznak-bench "${@:2}"
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|bench" >&2
     exit 2
     ;;
 esac

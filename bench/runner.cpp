@@ -1,0 +1,229 @@
+// Runs the program and the baseline side by side and prints the table of the benchmark:
+//   tsvetoznak-bench [start-up runs]
+// The executables are looked for beside this one; the display is whatever DISPLAY names.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The X server and the kernel are still tidying up after the last program for a moment; a
+// start within it takes half as long again, and so each run waits until that is over.
+constexpr useconds_t SettleMicroseconds = 300'000;
+constexpr int IdleRuns = 5;
+constexpr double IdleSeconds = 10; // as the probe idles
+constexpr const char *TimerVariable = "TSVETOZNAK_BENCH_TIMER_MS";
+
+struct Run
+{
+    double startupMs = 0;
+    double peakMiB = 0;
+    std::map<std::string, long long> reported; // what the probe wrote, by word
+};
+
+long long monotonicNs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+}
+
+[[noreturn]] void die(const std::string &what)
+{
+    std::fprintf(stderr, "tsvetoznak-bench: %s\n", what.c_str());
+    std::exit(1);
+}
+
+// Starts an executable with the probe in the given mode and waits for its end; the start-up
+// time runs from just before the fork to the first paint the probe reports.
+Run launch(const fs::path &executable, const char *mode)
+{
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        die("no pipe");
+    setenv("TSVETOZNAK_BENCH_PROBE", mode, 1);
+    usleep(SettleMicroseconds);
+    const long long started = monotonicNs();
+    const pid_t pid = fork();
+    if (pid < 0)
+        die("no fork");
+    if (pid == 0) {
+        dup2(pipeFds[1], STDOUT_FILENO);
+        close(pipeFds[0]);
+        close(pipeFds[1]);
+        execl(executable.c_str(), executable.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    std::string output;
+    char buffer[256];
+    for (ssize_t got; (got = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        output.append(buffer, static_cast<size_t>(got));
+    close(pipeFds[0]);
+    int status = 0;
+    rusage usage {};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        die(executable.filename().string() + " did not end cleanly");
+
+    Run run;
+    char word[32];
+    long long value = 0;
+    for (const char *line = output.c_str(); std::sscanf(line, "%31s %lld", word, &value) == 2;) {
+        run.reported[word] = value;
+        const char *next = std::strchr(line, '\n');
+        if (!next)
+            break;
+        line = next + 1;
+    }
+    if (!run.reported.count("painted"))
+        die(executable.filename().string() + " reported no paint");
+    run.startupMs = static_cast<double>(run.reported["painted"] - started) / 1e6;
+    run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024; // ru_maxrss is in KiB
+    return run;
+}
+
+double idlePercent(Run &run)
+{
+    return static_cast<double>(run.reported["idle"]) / 1e9 / IdleSeconds * 100;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Side
+{
+    std::vector<double> startupMs;
+    std::vector<double> idlePercent;
+    double peakMiB = 0;
+
+    void add(const Run &run, std::vector<double> Side::*figure, double value)
+    {
+        (this->*figure).push_back(value);
+        peakMiB = std::max(peakMiB, run.peakMiB);
+    }
+};
+
+double tickNs(const fs::path &tick)
+{
+    FILE *output = popen(tick.c_str(), "r");
+    if (!output)
+        die("could not start " + tick.string());
+    double ns = -1;
+    if (std::fscanf(output, "tick %lf", &ns) != 1)
+        ns = -1;
+    if (pclose(output) != 0 || ns < 0)
+        die(tick.filename().string() + " reported no tick");
+    return ns;
+}
+
+void row(const char *figure, const std::string &program, const std::string &baseline,
+    const std::string &ratio, const char *goal)
+{
+    std::printf("| %-36s | %9s | %9s | %6s | %8s |\n", figure, program.c_str(), baseline.c_str(),
+        ratio.c_str(), goal);
+}
+
+std::string number(double value, int decimals)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 31;
+    if (runs < 1)
+        die("the number of runs must be positive");
+    if (!std::getenv("DISPLAY"))
+        die("no DISPLAY; ./dev.sh bench starts an X server of its own");
+    // Qt wants a private runtime folder; without one it warns on every start.
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        char folder[] = "/tmp/tsvetoznak-bench-XXXXXX";
+        if (!mkdtemp(folder))
+            die("no runtime folder");
+        setenv("XDG_RUNTIME_DIR", folder, 1);
+    }
+    // As a Russian desktop starts it: no locale named.
+    setenv("LC_ALL", "C.UTF-8", 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    unsetenv(TimerVariable);
+
+    const fs::path here = fs::read_symlink("/proc/self/exe").parent_path();
+    const fs::path program = here / "bench_program";
+    const fs::path baseline = here / "bench_baseline";
+
+    // Start-up in alternation, so that both sides meet the same machine.
+    Side ours;
+    Side bare;
+    for (int warm = 0; warm < 2; ++warm) {
+        launch(program, "startup");
+        launch(baseline, "startup");
+    }
+    for (int i = 0; i < runs; ++i) {
+        Run run = launch(program, "startup");
+        ours.add(run, &Side::startupMs, run.startupMs);
+        run = launch(baseline, "startup");
+        bare.add(run, &Side::startupMs, run.startupMs);
+    }
+    // Idling: the program wakes every 10 ms for its readout; a bare window does not wake at
+    // all, so the baseline idles once bare and, for the comparison, with an empty 10 ms timer.
+    Side timed;
+    for (int i = 0; i < IdleRuns; ++i) {
+        Run run = launch(program, "idle");
+        ours.add(run, &Side::idlePercent, idlePercent(run));
+        setenv(TimerVariable, "10", 1);
+        run = launch(baseline, "idle");
+        timed.add(run, &Side::idlePercent, idlePercent(run));
+        unsetenv(TimerVariable);
+    }
+    Run run = launch(baseline, "idle");
+    bare.add(run, &Side::idlePercent, idlePercent(run));
+    const double tick = tickNs(here / "bench_tick");
+
+    const double startup = median(ours.startupMs);
+    const double bareStartup = median(bare.startupMs);
+    const double idle = median(ours.idlePercent);
+    const double timedIdle = median(timed.idlePercent);
+    std::printf("Цветознак against a bare QMainWindow with a menu bar: release build, xcb on "
+                "display %s.\nStart-up: median of %d runs each; idle CPU: median of %d runs.\n\n",
+        std::getenv("DISPLAY"), runs, IdleRuns);
+    row("figure", "program", "baseline", "ratio", "goal");
+    std::printf("|%s|%s|%s|%s|%s|\n", std::string(38, '-').c_str(), std::string(11, '-').c_str(),
+        std::string(11, '-').c_str(), std::string(8, '-').c_str(), std::string(10, '-').c_str());
+    row("start-up to first paint, ms", number(startup, 1), number(bareStartup, 1),
+        number(startup / bareStartup, 2), "<= 1.10");
+    row("peak resident memory, MiB", number(ours.peakMiB, 1), number(bare.peakMiB, 1),
+        number(ours.peakMiB / bare.peakMiB, 2), "<= 1.10");
+    row("CPU idling 10 s, % of one core", number(idle, 2), number(median(bare.idlePercent), 2), "",
+        "< 0.5");
+    row("  the same, baseline with 10 ms timer", "", number(timedIdle, 2),
+        number(idle / timedIdle, 2), "");
+    row("one readout tick, ns", number(tick, 0), "", "", "< 2000");
+    const auto [fastest, slowest]
+        = std::minmax_element(ours.startupMs.begin(), ours.startupMs.end());
+    const auto [bareFastest, bareSlowest]
+        = std::minmax_element(bare.startupMs.begin(), bare.startupMs.end());
+    std::printf("\nStart-up ranged over %.1f to %.1f ms for the program, %.1f to %.1f ms for the "
+                "baseline.\n",
+        *fastest, *slowest, *bareFastest, *bareSlowest);
+    return 0;
+}
