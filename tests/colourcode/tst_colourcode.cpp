@@ -32,7 +32,6 @@ class tst_Colourcode : public QObject
 private Q_SLOTS:
     void initTestCase() { forms::prepareApplication(); }
 
-    void codeColours();
     void digitColor_data();
     void digitColor();
     void multiplierColor_data();
@@ -45,17 +44,6 @@ private Q_SLOTS:
     void bandsWithoutAColourKeepTheirs();
     void paintingNeverChangesTheTable();
 };
-
-void tst_Colourcode::codeColours()
-{
-    // Silver is the pale blue-tinted one, grey the neutral one.
-    QCOMPARE(shown(CodeColour::ColorSilver), QColor(214, 243, 248));
-    QCOMPARE(shown(CodeColour::ColorGrey), QColor(221, 221, 221));
-    QCOMPARE(
-        colourcode::CodeColourValues[static_cast<std::size_t>(CodeColour::ColorBlue)], 0x00FF0000u);
-    QCOMPARE(
-        colourcode::CodeColourValues[static_cast<std::size_t>(CodeColour::ColorGold)], 0x0002C1DDu);
-}
 
 void tst_Colourcode::digitColor_data()
 {
