@@ -94,9 +94,12 @@ Run launch(const fs::path &executable, const char *mode)
     return run;
 }
 
-double idlePercent(Run &run)
+double idlePercent(const Run &run)
 {
-    return static_cast<double>(run.reported["idle"]) / 1e9 / IdleSeconds * 100;
+    const auto idle = run.reported.find("idle");
+    if (idle == run.reported.end())
+        die("no idle time reported");
+    return static_cast<double>(idle->second) / 1e9 / IdleSeconds * 100;
 }
 
 double median(std::vector<double> values)
@@ -108,13 +111,18 @@ double median(std::vector<double> values)
 
 struct Side
 {
-    std::vector<double> startupMs;
-    std::vector<double> idlePercent;
+    std::vector<double> startups; // ms
+    std::vector<double> idles; // % of one core
     double peakMiB = 0;
 
-    void add(const Run &run, std::vector<double> Side::*figure, double value)
+    void addStartup(const Run &run)
     {
-        (this->*figure).push_back(value);
+        startups.push_back(run.startupMs);
+        peakMiB = std::max(peakMiB, run.peakMiB);
+    }
+    void addIdle(const Run &run)
+    {
+        idles.push_back(idlePercent(run));
         peakMiB = std::max(peakMiB, run.peakMiB);
     }
 };
@@ -156,11 +164,12 @@ int main(int argc, char *argv[])
     if (!std::getenv("DISPLAY"))
         die("no DISPLAY; ./dev.sh bench starts an X server of its own");
     // Qt wants a private runtime folder; without one it warns on every start.
-    if (!std::getenv("XDG_RUNTIME_DIR")) {
-        char folder[] = "/tmp/tsvetoznak-bench-XXXXXX";
-        if (!mkdtemp(folder))
+    char runtimeFolder[] = "/tmp/tsvetoznak-bench-XXXXXX";
+    const bool ownRuntimeFolder = !std::getenv("XDG_RUNTIME_DIR");
+    if (ownRuntimeFolder) {
+        if (!mkdtemp(runtimeFolder))
             die("no runtime folder");
-        setenv("XDG_RUNTIME_DIR", folder, 1);
+        setenv("XDG_RUNTIME_DIR", runtimeFolder, 1);
     }
     // As a Russian desktop starts it: no locale named.
     setenv("LC_ALL", "C.UTF-8", 1);
@@ -179,30 +188,25 @@ int main(int argc, char *argv[])
         launch(baseline, "startup");
     }
     for (int i = 0; i < runs; ++i) {
-        Run run = launch(program, "startup");
-        ours.add(run, &Side::startupMs, run.startupMs);
-        run = launch(baseline, "startup");
-        bare.add(run, &Side::startupMs, run.startupMs);
+        ours.addStartup(launch(program, "startup"));
+        bare.addStartup(launch(baseline, "startup"));
     }
     // Idling: the program wakes every 10 ms for its readout; a bare window does not wake at
     // all, so the baseline idles once bare and, for the comparison, with an empty 10 ms timer.
     Side timed;
     for (int i = 0; i < IdleRuns; ++i) {
-        Run run = launch(program, "idle");
-        ours.add(run, &Side::idlePercent, idlePercent(run));
+        ours.addIdle(launch(program, "idle"));
         setenv(TimerVariable, "10", 1);
-        run = launch(baseline, "idle");
-        timed.add(run, &Side::idlePercent, idlePercent(run));
+        timed.addIdle(launch(baseline, "idle"));
         unsetenv(TimerVariable);
     }
-    Run run = launch(baseline, "idle");
-    bare.add(run, &Side::idlePercent, idlePercent(run));
+    bare.addIdle(launch(baseline, "idle"));
     const double tick = tickNs(here / "bench_tick");
 
-    const double startup = median(ours.startupMs);
-    const double bareStartup = median(bare.startupMs);
-    const double idle = median(ours.idlePercent);
-    const double timedIdle = median(timed.idlePercent);
+    const double startup = median(ours.startups);
+    const double bareStartup = median(bare.startups);
+    const double idle = median(ours.idles);
+    const double timedIdle = median(timed.idles);
     std::printf("Цветознак against a bare QMainWindow with a menu bar: release build, xcb on "
                 "display %s.\nStart-up: median of %d runs each; idle CPU: median of %d runs.\n\n",
         std::getenv("DISPLAY"), runs, IdleRuns);
@@ -213,17 +217,18 @@ int main(int argc, char *argv[])
         number(startup / bareStartup, 2), "<= 1.10");
     row("peak resident memory, MiB", number(ours.peakMiB, 1), number(bare.peakMiB, 1),
         number(ours.peakMiB / bare.peakMiB, 2), "<= 1.10");
-    row("CPU idling 10 s, % of one core", number(idle, 2), number(median(bare.idlePercent), 2), "",
+    row("CPU idling 10 s, % of one core", number(idle, 2), number(median(bare.idles), 2), "",
         "< 0.5");
     row("  the same, baseline with 10 ms timer", "", number(timedIdle, 2),
         number(idle / timedIdle, 2), "");
     row("one readout tick, ns", number(tick, 0), "", "", "< 2000");
-    const auto [fastest, slowest]
-        = std::minmax_element(ours.startupMs.begin(), ours.startupMs.end());
+    const auto [fastest, slowest] = std::minmax_element(ours.startups.begin(), ours.startups.end());
     const auto [bareFastest, bareSlowest]
-        = std::minmax_element(bare.startupMs.begin(), bare.startupMs.end());
+        = std::minmax_element(bare.startups.begin(), bare.startups.end());
     std::printf("\nStart-up ranged over %.1f to %.1f ms for the program, %.1f to %.1f ms for the "
                 "baseline.\n",
         *fastest, *slowest, *bareFastest, *bareSlowest);
+    if (ownRuntimeFolder)
+        rmdir(runtimeFolder);
     return 0;
 }

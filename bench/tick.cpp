@@ -1,5 +1,5 @@
 // The cost of one readout tick with a complete entry, in nanoseconds: the median of several
-// rounds of many ticks on a shown main window.
+// rounds of many ticks on a main window built as at start-up.
 #include "forms/application.h"
 #include "forms/runtime.h"
 #include "main/form1.h"
