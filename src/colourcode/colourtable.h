@@ -2,6 +2,9 @@
 
 #include "forms/colour.h"
 
+#include <QString>
+#include <QStringView>
+
 #include <array>
 #include <cstddef>
 
@@ -43,6 +46,27 @@ inline constexpr std::array<forms::ColourValue, CodeColourCount> CodeColourValue
     forms::rgb(221, 221, 221),
     forms::rgb(255, 255, 255),
 };
+
+// The colours' names, as the legend captions them, in the order of the rows above.
+inline constexpr std::array<QStringView, CodeColourCount> CodeColourNames {
+    u"Серебряный",
+    u"Золотой",
+    u"Черный",
+    u"Коричневый",
+    u"Красный",
+    u"Оранжевый",
+    u"Желтый",
+    u"Зеленый",
+    u"Синий",
+    u"Фиолетовый",
+    u"Серый",
+    u"Белый",
+};
+
+inline QString ColourName(CodeColour colour)
+{
+    return CodeColourNames[static_cast<std::size_t>(colour)].toString();
+}
 
 // The thirteen colour values of the main window, one per row.
 class ColourTable

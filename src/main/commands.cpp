@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "entry/nominal.h"
+#include "colourcode/nominal.h"
 #include "forms/controls.h"
 #include "forms/runtime.h"
 #include "main/captions.h"
@@ -43,7 +43,7 @@ void Form1::Lbl2_Click()
 
 void Form1::Command1_Click()
 {
-    if (Label1->Caption() == entry::NoData) {
+    if (Label1->Caption() == colourcode::NoData) {
         m_runtime.MsgBox(u"Ошибка №1. Нет данных"_s, forms::vbCritical, u"Цветознак v1.0"_s);
         return;
     }

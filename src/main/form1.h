@@ -25,9 +25,10 @@ class Form3;
 
 // The main window: the entry of a nominal, its readout, the drawn resistor with its four
 // bands, the legend of the code colours and the banner strip. The member functions are
-// defined beside the concern they serve: layout, start-up and commands in main/, the entry
-// fields and the readout tick in entry/, the colour table and the band painters in
-// colourcode/, the opening of the help and about windows in windows/.
+// defined one file per concern: layout.cpp (layout and start-up), entry.cpp (the entry fields
+// and the readout tick), bands.cpp (the colour table, the legend and the band painters),
+// commands.cpp (the commands and the window geometry) and otherwindows.cpp (opening the help
+// and about windows).
 class Form1 : public forms::Form
 {
     Q_OBJECT
@@ -36,10 +37,10 @@ public:
     explicit Form1(forms::Runtime &runtime);
     ~Form1() override;
 
-    // Start-up (main/form1.cpp).
+    // Start-up (layout.cpp).
     void Form_Load();
 
-    // Commands (main/commands.cpp).
+    // Commands (commands.cpp).
     void Command1_Click();
     void Label3_Click();
     void Label4_Click();
@@ -48,11 +49,11 @@ public:
     void out_cmd2_Click();
     void Label5_Click();
 
-    // The secondary windows (windows/form1_windows.cpp).
+    // The secondary windows (otherwindows.cpp).
     void HElP_cmd_Click();
     void about_Click();
 
-    // Entry fields and readout (entry/form1_entry.cpp).
+    // Entry fields and readout (entry.cpp).
     void Text13_KeyPress();
     void Text14_KeyPress();
     void Text13_Change();
@@ -69,7 +70,7 @@ private:
     void showLegend();
     void hideLegend();
 
-    // Colour table, legend and bands (colourcode/form1_colours.cpp).
+    // Colour table, legend and bands (bands.cpp).
     void InitColors();
     void PaintBand1();
     void PaintBand2();

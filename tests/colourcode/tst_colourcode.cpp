@@ -1,7 +1,7 @@
 #include "colourcode/bandcolours.h"
-#include "entry/nominal.h"
-#include "forms/application.h"
-#include "support/mainwindow.h"
+#include "colourcode/nominal.h"
+
+#include <QTest>
 
 #include <cmath>
 #include <limits>
@@ -15,34 +15,25 @@ namespace {
 
 const QLocale Russian(QLocale::Russian, QLocale::Russia);
 const QLocale English(QLocale::English, QLocale::UnitedStates);
-
-QColor shown(CodeColour colour)
-{
-    if (colour == CodeColour::ColorBody)
-        return {255, 192, 128};
-    return forms::toQColor(colourcode::CodeColourValues[static_cast<std::size_t>(colour)]);
-}
+// The caption a row expects where the readout keeps what it shows.
+const QString Unchanged = u"—"_s;
 
 } // namespace
 
+// The resistor code without a window: the band mappings and the nominal readout.
 class tst_Colourcode : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { forms::prepareApplication(); }
-
     void digitColor_data();
     void digitColor();
     void multiplierColor_data();
     void multiplierColor();
     void toleranceColor_data();
     void toleranceColor();
-
-    void solvePaintsTheBands_data();
-    void solvePaintsTheBands();
-    void bandsWithoutAColourKeepTheirs();
-    void paintingNeverChangesTheTable();
+    void readout_data();
+    void readout();
 };
 
 void tst_Colourcode::digitColor_data()
@@ -149,108 +140,82 @@ void tst_Colourcode::toleranceColor()
     QCOMPARE(colourcode::ToleranceColor(option), colour);
 }
 
-void tst_Colourcode::solvePaintsTheBands_data()
+void tst_Colourcode::readout_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("multiplierAfter");
-    QTest::addColumn<QList<CodeColour>>("bands");
-    using C = CodeColour;
-    const auto row
-        = [](const char *typed, const char *option, const QString &after, QList<CodeColour> bands) {
-              QTest::addRow("%s %s", typed, option)
-                  << QString::fromLatin1(typed) << QString::fromLatin1(option) << after << bands;
-          };
-    row("47100", "Option3", u"100"_s, {C::ColorYellow, C::ColorViolet, C::ColorRed, C::ColorGold});
-    row("011", "Option1", u"1"_s, {C::ColorBlack, C::ColorBrown, C::ColorBlack, C::ColorBrown});
-    row("2310", "Option2", u"10"_s, {C::ColorRed, C::ColorOrange, C::ColorBrown, C::ColorRed});
-    row("452", "Option4", u"100"_s, {C::ColorYellow, C::ColorGreen, C::ColorRed, C::ColorSilver});
-    row("673", "Option5", u"1000"_s, {C::ColorBlue, C::ColorViolet, C::ColorOrange, C::ColorGreen});
-    row("894", "Option6", u"10000"_s, {C::ColorGrey, C::ColorWhite, C::ColorYellow, C::ColorBlue});
-    row("105", "Option7", u"100000"_s,
-        {C::ColorBrown, C::ColorBlack, C::ColorGreen, C::ColorViolet});
-    row("126", "Option8", u"1000000"_s, {C::ColorBrown, C::ColorRed, C::ColorBlue, C::ColorGrey});
-    row("337", "Option9", u"10000000"_s,
-        {C::ColorOrange, C::ColorOrange, C::ColorViolet, C::ColorBody});
-    row("558", "", u"100000000"_s, {C::ColorGreen, C::ColorGreen, C::ColorGrey, C::ColorBody});
-    row("669", "Option3", u"1000000000"_s,
-        {C::ColorBlue, C::ColorBlue, C::ColorWhite, C::ColorGold});
-    row("7711", "Option3", u"1000000000"_s,
-        {C::ColorViolet, C::ColorViolet, C::ColorWhite, C::ColorGold});
-    row("8825", "Option3", u"1000000000"_s,
-        {C::ColorGrey, C::ColorGrey, C::ColorWhite, C::ColorGold});
-    row("990,1", "Option3", u"0,1"_s, {C::ColorWhite, C::ColorWhite, C::ColorGold, C::ColorGold});
-    row("990,01", "Option4", u"0,01"_s,
-        {C::ColorWhite, C::ColorWhite, C::ColorSilver, C::ColorSilver});
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("multiplier");
+    QTest::addColumn<QString>("caption");
+    const auto row = [](const QLocale &locale, const QString &first, const QString &second,
+                         const QString &multiplier, const QString &caption) {
+        QTest::addRow("%s %s %s %s", qPrintable(locale.name()), qPrintable(first),
+            qPrintable(second), qPrintable(multiplier))
+            << locale << first << second << multiplier << caption;
+    };
+    // Every row of the worked examples.
+    row(Russian, u"4"_s, u"7"_s, u"1"_s, u"47 Ом"_s);
+    row(Russian, u"4"_s, u"7"_s, u"10"_s, u"470 Ом"_s);
+    row(Russian, u"4"_s, u"7"_s, u"100"_s, u"4,7 КОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"1000"_s, u"47 КОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"10000"_s, u"470 КОм"_s);
+    row(Russian, u"5"_s, u"3"_s, u"100000"_s, u"5,3 МОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"1000000"_s, u"47 МОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"10000000"_s, u"470 МОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"100000000"_s, u"4,7 ГОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"1000000000"_s, u"47 ГОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"0,1"_s, u"4,7 Ом"_s);
+    row(Russian, u"2"_s, u"0"_s, u"0,01"_s, u"0,2 Ом"_s);
+    row(Russian, u"0"_s, u"2"_s, u"1"_s, u"2 Ом"_s);
+    row(Russian, u"0"_s, u"2"_s, u"0,1"_s, u"0,2 Ом"_s);
+    row(Russian, u"0"_s, u"2"_s, u"0,01"_s, u"0,02 Ом"_s);
+    row(Russian, u"1"_s, u"0"_s, u"100"_s, u"1 КОм"_s);
+    row(Russian, u"0"_s, u"5"_s, u"10"_s, u"50 Ом"_s);
+    row(Russian, u"9"_s, u"9"_s, u"10"_s, u"990 Ом"_s);
+    row(Russian, u"4"_s, u"7"_s, u"2"_s, u"470 Ом"_s);
+    row(Russian, u"4"_s, u"7"_s, u"3"_s, u"4,7 КОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"9"_s, u"4,7 ГОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"25"_s, u"47 ГОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"0100"_s, u"4,7 КОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"0"_s, Unchanged);
+    row(Russian, u"4"_s, u"7"_s, u"0,5"_s, Unchanged);
+    row(Russian, u"4"_s, u"7"_s, u"-100"_s, Unchanged);
+    row(Russian, QString(), u"7"_s, u"100"_s, colourcode::NoData);
+    row(Russian, u"4"_s, u"7"_s, QString(), colourcode::NoData);
+    // Catch-all and near misses.
+    row(Russian, u"4"_s, QString(), u"100"_s, colourcode::NoData);
+    row(Russian, u"4"_s, u"7"_s, u"1001"_s, u"47 ГОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"1e10"_s, u"47 ГОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"100,0"_s, u"4,7 КОм"_s);
+    row(Russian, u"4"_s, u"7"_s, u"1,5"_s, Unchanged);
+    row(Russian, u"4"_s, u"7"_s, u"0,001"_s, Unchanged);
+    row(Russian, u"4"_s, u"7"_s, u"2,5"_s, Unchanged);
+    row(Russian, u"0"_s, u"0"_s, u"1"_s, u"0 Ом"_s);
+    row(Russian, u"0"_s, u"0"_s, u"1000"_s, u"0 КОм"_s);
+    row(Russian, u"0"_s, u"1"_s, u"0,01"_s, u"0,01 Ом"_s);
+    row(Russian, u"9"_s, u"9"_s, u"100000000"_s, u"9,9 ГОм"_s);
+    // Texts the conversions cannot read give no change, and the program goes on.
+    row(Russian, u"4"_s, u"7"_s, u"0.1"_s, Unchanged);
+    row(Russian, u"x"_s, u"7"_s, u"100"_s, Unchanged);
+    row(Russian, u"4"_s, u"7"_s, u"1e999"_s, Unchanged);
+    // A point where the locale writes one.
+    row(English, u"4"_s, u"7"_s, u"100"_s, u"4.7 КОм"_s);
+    row(English, u"4"_s, u"7"_s, u"0.1"_s, u"4.7 Ом"_s);
+    row(English, u"0"_s, u"2"_s, u"0.01"_s, u"0.02 Ом"_s);
+    row(English, u"4"_s, u"7"_s, u"1000"_s, u"47 КОм"_s);
+    row(English, u"4"_s, u"7"_s, u"0,1"_s, Unchanged);
 }
 
-void tst_Colourcode::solvePaintsTheBands()
+void tst_Colourcode::readout()
 {
-    QFETCH(QString, typed);
-    QFETCH(QString, option);
-    QFETCH(QString, multiplierAfter);
-    QFETCH(QList<CodeColour>, bands);
-    MainWindow main;
-    MainWindow::type(typed);
-    if (!option.isEmpty())
-        QTest::mouseClick(main.control<QRadioButton>(qPrintable(option)), Qt::LeftButton);
-    main.tick();
-    QTest::keyClick(main.window.get(), Qt::Key_F5);
-    QCOMPARE(main.field("Text15")->text(), multiplierAfter);
-    const char *shapes[] = {"Shape1", "Shape2", "Shape3", "Shape4"};
-    for (int band = 0; band < 4; ++band)
-        QCOMPARE(main.shownColour(shapes[band]), shown(bands[band]));
-    // The rewritten multiplier passed the guard and the readout follows it.
-    main.tick();
-    QCOMPARE(main.readout(),
-        entry::ComputeNominal(
-            main.field("Text13")->text(), main.field("Text14")->text(), multiplierAfter)
-            .value());
+    QFETCH(QLocale, locale);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, multiplier);
+    QFETCH(QString, caption);
+    const auto result = colourcode::ComputeNominal(first, second, multiplier, locale);
+    QCOMPARE(result.value_or(Unchanged), caption);
 }
 
-void tst_Colourcode::bandsWithoutAColourKeepTheirs()
-{
-    MainWindow main;
-    MainWindow::type(u"47100"_s);
-    QTest::mouseClick(main.control<QRadioButton>("Option3"), Qt::LeftButton);
-    main.tick();
-    main.window->Command1_Click();
-    // 0,5 matches no row: band 3 and the field keep what they had; the readout too.
-    QLineEdit *multiplier = main.field("Text15");
-    multiplier->setText(u"0,5"_s);
-    main.tick();
-    QCOMPARE(main.readout(), u"4,7 КОм"_s);
-    main.window->Command1_Click();
-    QCOMPARE(multiplier->text(), u"0,5"_s);
-    QCOMPARE(main.shownColour("Shape3"), shown(CodeColour::ColorRed));
-    // A field emptied since the last tick reaches the painters: its band stays, the others
-    // are painted, nothing ends.
-    multiplier->setText(u"1000"_s);
-    main.field("Text13")->setText(QString());
-    main.window->Command1_Click();
-    QCOMPARE(main.shownColour("Shape1"), shown(CodeColour::ColorYellow));
-    QCOMPARE(main.shownColour("Shape3"), shown(CodeColour::ColorOrange));
-}
-
-void tst_Colourcode::paintingNeverChangesTheTable()
-{
-    MainWindow main;
-    main.window->setWidth(9500);
-    const QImage before = main.window->grab().toImage();
-    for (const char *typed : {"47100", "0025", "990,01"}) {
-        main.window->Label4_Click();
-        MainWindow::type(QString::fromLatin1(typed));
-        QTest::mouseClick(main.control<QRadioButton>("Option9"), Qt::LeftButton);
-        main.tick();
-        main.window->Command1_Click();
-    }
-    main.window->Label4_Click();
-    main.window->setWidth(9500);
-    // Cleared bands take the body colour again, and the legend is as it was.
-    QCOMPARE(main.window->grab().toImage().copy(496, 0, 133, 120), before.copy(496, 0, 133, 120));
-    for (const char *band : {"Shape1", "Shape2", "Shape3", "Shape4"})
-        QCOMPARE(main.shownColour(band), shown(CodeColour::ColorBody));
-}
-
-QTEST_MAIN(tst_Colourcode)
+QTEST_GUILESS_MAIN(tst_Colourcode)
 #include "tst_colourcode.moc"

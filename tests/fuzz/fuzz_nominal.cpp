@@ -1,6 +1,6 @@
 // The readout over any three texts: never a crash, and every caption it gives is either
 // "Нет данных" or a number the grammar reads followed by one of the four units.
-#include "entry/nominal.h"
+#include "colourcode/nominal.h"
 #include "forms/numbers.h"
 
 #include <QLocale>
@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size))
               .split(u'\n');
     const auto text = [&](qsizetype i) { return i < texts.size() ? texts[i] : QString(); };
-    const auto caption = entry::ComputeNominal(text(0), text(1), text(2), locale);
-    if (!caption || *caption == entry::NoData)
+    const auto caption = colourcode::ComputeNominal(text(0), text(1), text(2), locale);
+    if (!caption || *caption == colourcode::NoData)
         return 0;
     const qsizetype space = caption->indexOf(u' ');
     const QString unit = caption->mid(space + 1);

@@ -1,12 +1,15 @@
+#include "colourcode/nominal.h"
 #include "forms/application.h"
 #include "support/mainwindow.h"
 
+#include <QGroupBox>
 #include <QMenuBar>
 #include <QSignalSpy>
 
 #include <map>
 
 using namespace Qt::StringLiterals;
+using colourcode::CodeColour;
 
 class tst_Main : public QObject
 {
@@ -32,9 +35,32 @@ private Q_SLOTS:
     void exitAsksFirst_data();
     void exitAsksFirst();
     void closeBoxAsksLikeExit();
+
+    // The entry fields and the readout.
+    void typingFillsTheThreeFieldsInOneRun();
+    void nonNumericEditsAreUndone_data();
+    void nonNumericEditsAreUndone();
+    void emptiedFieldRemembersItsLastNumber();
+    void everyKeyHandsTheFocusOn();
+    void multiplierPassesThroughEachPrefix();
+    void enterInTheMultiplierDoesNothing();
+    void readoutStaysCentred();
+
+    // The bands.
+    void solvePaintsTheBands_data();
+    void solvePaintsTheBands();
+    void bandsWithoutAColourKeepTheirs();
+    void paintingNeverChangesTheTable();
 };
 
 namespace {
+
+QColor shown(CodeColour colour)
+{
+    if (colour == CodeColour::ColorBody)
+        return {255, 192, 128};
+    return forms::toQColor(colourcode::CodeColourValues[static_cast<std::size_t>(colour)]);
+}
 
 struct GeometryState
 {
@@ -382,6 +408,268 @@ void tst_Main::closeBoxAsksLikeExit()
     QCOMPARE(main.runtime.boxes.size(), 2);
     QCOMPARE(main.runtime.boxes[1].prompt, u"Завершить программу?"_s);
     QCOMPARE(main.runtime.ends, 1);
+}
+
+void tst_Main::typingFillsTheThreeFieldsInOneRun()
+{
+    MainWindow main;
+    MainWindow::type(u"47100"_s);
+    QCOMPARE(main.field("Text13")->text(), u"4"_s);
+    QCOMPARE(main.field("Text14")->text(), u"7"_s);
+    QCOMPARE(main.field("Text15")->text(), u"100"_s);
+    QCOMPARE(QApplication::focusWidget(), main.field("Text15"));
+    // The running timer brings the readout along.
+    QTRY_COMPARE(main.readout(), u"4,7 КОм"_s);
+}
+
+void tst_Main::nonNumericEditsAreUndone_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("letter") << u"100a"_s << u"100"_s;
+    QTest::newRow("point in Russian") << u"1.5"_s << u"15"_s;
+    QTest::newRow("comma") << u"0,1"_s << u"0,1"_s;
+    QTest::newRow("second comma") << u"0,0,1"_s << u"0,01"_s;
+    QTest::newRow("lone sign") << u"-"_s << QString();
+    QTest::newRow("sign then digits") << u"-5"_s << u"5"_s;
+    QTest::newRow("exponent letter") << u"1e5"_s << u"15"_s;
+    QTest::newRow("blank first") << u" 5"_s << u"5"_s;
+}
+
+void tst_Main::nonNumericEditsAreUndone()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    MainWindow main;
+    QLineEdit *multiplier = main.field("Text15");
+    multiplier->setFocus();
+    QTest::keyClicks(multiplier, typed);
+    QCOMPARE(multiplier->text(), kept);
+    // Pasting is an edit like any other.
+    for (const QString &pasted : {u"abc"_s, u"\u0665"_s, u"1\u00a0000"_s}) {
+        multiplier->selectAll();
+        multiplier->insert(pasted);
+        QCOMPARE(multiplier->text(), kept);
+    }
+}
+
+void tst_Main::emptiedFieldRemembersItsLastNumber()
+{
+    MainWindow main;
+    QLineEdit *first = main.field("Text13");
+    QTest::keyClick(first, Qt::Key_4);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QCOMPARE(first->text(), QString());
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Z);
+    QCOMPARE(first->text(), u"4"_s);
+    // An empty field whose memory is empty stays empty.
+    QLineEdit *second = main.field("Text14");
+    second->setFocus();
+    QTest::keyClick(second, Qt::Key_Z);
+    QCOMPARE(second->text(), QString());
+    // Emptied by the program, the same.
+    first->setText(QString());
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Z);
+    QCOMPARE(first->text(), u"4"_s);
+}
+
+void tst_Main::everyKeyHandsTheFocusOn()
+{
+    MainWindow main;
+    QLineEdit *first = main.field("Text13");
+    QLineEdit *second = main.field("Text14");
+    QLineEdit *multiplier = main.field("Text15");
+
+    // A rejected letter still moves the focus.
+    QTest::keyClick(first, Qt::Key_Q);
+    QCOMPARE(first->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), second);
+
+    // A digit into a full field changes nothing there, yet moves the focus.
+    first->setText(u"3"_s);
+    first->setFocus();
+    first->end(false);
+    QTest::keyClick(first, Qt::Key_5);
+    QCOMPARE(first->text(), u"3"_s);
+    QCOMPARE(QApplication::focusWidget(), second);
+
+    // Backspace deletes in its own field and moves on.
+    second->setText(u"8"_s);
+    second->end(false);
+    QTest::keyClick(second, Qt::Key_Backspace);
+    QCOMPARE(second->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), multiplier);
+
+    // Escape too; the multiplier keeps the focus whatever is typed.
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), second);
+    multiplier->setFocus();
+    MainWindow::type(u"12x"_s);
+    QCOMPARE(QApplication::focusWidget(), multiplier);
+}
+
+void tst_Main::multiplierPassesThroughEachPrefix()
+{
+    MainWindow main;
+    MainWindow::type(u"47"_s);
+    const struct
+    {
+        Qt::Key key;
+        QString text;
+        QString readout;
+    } steps[] = {
+        {Qt::Key_1, u"1"_s, u"47 Ом"_s},
+        {Qt::Key_0, u"10"_s, u"470 Ом"_s},
+        {Qt::Key_0, u"100"_s, u"4,7 КОм"_s},
+        // "100," is 100; "100,5" is no power of ten but 10 or more, the catch-all.
+        {Qt::Key_Comma, u"100,"_s, u"4,7 КОм"_s},
+        {Qt::Key_5, u"100,5"_s, u"47 ГОм"_s},
+        {Qt::Key_Backspace, u"100,"_s, u"4,7 КОм"_s},
+        {Qt::Key_Backspace, u"100"_s, u"4,7 КОм"_s},
+        {Qt::Key_Backspace, u"10"_s, u"470 Ом"_s},
+        {Qt::Key_Backspace, u"1"_s, u"47 Ом"_s},
+        {Qt::Key_Backspace, QString(), u"Нет данных"_s},
+    };
+    for (const auto &step : steps) {
+        QTest::keyClick(main.field("Text15"), step.key);
+        QCOMPARE(main.field("Text15")->text(), step.text);
+        main.tick();
+        QCOMPARE(main.readout(), step.readout);
+    }
+}
+
+void tst_Main::enterInTheMultiplierDoesNothing()
+{
+    MainWindow main;
+    MainWindow::type(u"47100"_s);
+    main.tick();
+    QTest::keyClick(main.field("Text15"), Qt::Key_Return);
+    QTest::keyClick(main.field("Text15"), Qt::Key_Enter);
+    QCOMPARE(QApplication::focusWidget(), main.field("Text15"));
+    QCOMPARE(main.field("Text15")->text(), u"100"_s);
+    QCOMPARE(main.window->Width(), 7500.0f);
+    QVERIFY(main.runtime.boxes.isEmpty());
+}
+
+void tst_Main::readoutStaysCentred()
+{
+    MainWindow main;
+    const QGroupBox *frame = main.control<QGroupBox>("Frame1");
+    const QLabel *label = main.control<QLabel>("Label1");
+    for (const char *typed : {"", "47", "4710", "47100000000"}) {
+        main.window->Label4_Click();
+        MainWindow::type(QString::fromLatin1(typed));
+        main.tick();
+        QVERIFY(std::abs(label->geometry().center().x() - frame->width() / 2) <= 1);
+        QVERIFY(frame->rect().contains(label->geometry()));
+    }
+}
+
+void tst_Main::solvePaintsTheBands_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("multiplierAfter");
+    QTest::addColumn<QList<CodeColour>>("bands");
+    using C = CodeColour;
+    const auto row
+        = [](const char *typed, const char *option, const QString &after, QList<CodeColour> bands) {
+              QTest::addRow("%s %s", typed, option)
+                  << QString::fromLatin1(typed) << QString::fromLatin1(option) << after << bands;
+          };
+    row("47100", "Option3", u"100"_s, {C::ColorYellow, C::ColorViolet, C::ColorRed, C::ColorGold});
+    row("011", "Option1", u"1"_s, {C::ColorBlack, C::ColorBrown, C::ColorBlack, C::ColorBrown});
+    row("2310", "Option2", u"10"_s, {C::ColorRed, C::ColorOrange, C::ColorBrown, C::ColorRed});
+    row("452", "Option4", u"100"_s, {C::ColorYellow, C::ColorGreen, C::ColorRed, C::ColorSilver});
+    row("673", "Option5", u"1000"_s, {C::ColorBlue, C::ColorViolet, C::ColorOrange, C::ColorGreen});
+    row("894", "Option6", u"10000"_s, {C::ColorGrey, C::ColorWhite, C::ColorYellow, C::ColorBlue});
+    row("105", "Option7", u"100000"_s,
+        {C::ColorBrown, C::ColorBlack, C::ColorGreen, C::ColorViolet});
+    row("126", "Option8", u"1000000"_s, {C::ColorBrown, C::ColorRed, C::ColorBlue, C::ColorGrey});
+    row("337", "Option9", u"10000000"_s,
+        {C::ColorOrange, C::ColorOrange, C::ColorViolet, C::ColorBody});
+    row("558", "", u"100000000"_s, {C::ColorGreen, C::ColorGreen, C::ColorGrey, C::ColorBody});
+    row("669", "Option3", u"1000000000"_s,
+        {C::ColorBlue, C::ColorBlue, C::ColorWhite, C::ColorGold});
+    row("7711", "Option3", u"1000000000"_s,
+        {C::ColorViolet, C::ColorViolet, C::ColorWhite, C::ColorGold});
+    row("8825", "Option3", u"1000000000"_s,
+        {C::ColorGrey, C::ColorGrey, C::ColorWhite, C::ColorGold});
+    row("990,1", "Option3", u"0,1"_s, {C::ColorWhite, C::ColorWhite, C::ColorGold, C::ColorGold});
+    row("990,01", "Option4", u"0,01"_s,
+        {C::ColorWhite, C::ColorWhite, C::ColorSilver, C::ColorSilver});
+}
+
+void tst_Main::solvePaintsTheBands()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, option);
+    QFETCH(QString, multiplierAfter);
+    QFETCH(QList<CodeColour>, bands);
+    MainWindow main;
+    MainWindow::type(typed);
+    if (!option.isEmpty())
+        QTest::mouseClick(main.control<QRadioButton>(qPrintable(option)), Qt::LeftButton);
+    main.tick();
+    QTest::keyClick(main.window.get(), Qt::Key_F5);
+    QCOMPARE(main.field("Text15")->text(), multiplierAfter);
+    const char *shapes[] = {"Shape1", "Shape2", "Shape3", "Shape4"};
+    for (int band = 0; band < 4; ++band)
+        QCOMPARE(main.shownColour(shapes[band]), shown(bands[band]));
+    // The rewritten multiplier passed the guard and the readout follows it.
+    main.tick();
+    QCOMPARE(main.readout(),
+        colourcode::ComputeNominal(
+            main.field("Text13")->text(), main.field("Text14")->text(), multiplierAfter)
+            .value());
+}
+
+void tst_Main::bandsWithoutAColourKeepTheirs()
+{
+    MainWindow main;
+    MainWindow::type(u"47100"_s);
+    QTest::mouseClick(main.control<QRadioButton>("Option3"), Qt::LeftButton);
+    main.tick();
+    main.window->Command1_Click();
+    // 0,5 matches no row: band 3 and the field keep what they had; the readout too.
+    QLineEdit *multiplier = main.field("Text15");
+    multiplier->setText(u"0,5"_s);
+    main.tick();
+    QCOMPARE(main.readout(), u"4,7 КОм"_s);
+    main.window->Command1_Click();
+    QCOMPARE(multiplier->text(), u"0,5"_s);
+    QCOMPARE(main.shownColour("Shape3"), shown(CodeColour::ColorRed));
+    // A field emptied since the last tick reaches the painters: its band stays, the others
+    // are painted, nothing ends.
+    multiplier->setText(u"1000"_s);
+    main.field("Text13")->setText(QString());
+    main.window->Command1_Click();
+    QCOMPARE(main.shownColour("Shape1"), shown(CodeColour::ColorYellow));
+    QCOMPARE(main.shownColour("Shape3"), shown(CodeColour::ColorOrange));
+}
+
+void tst_Main::paintingNeverChangesTheTable()
+{
+    MainWindow main;
+    main.window->setWidth(9500);
+    const QImage before = main.window->grab().toImage();
+    for (const char *typed : {"47100", "0025", "990,01"}) {
+        main.window->Label4_Click();
+        MainWindow::type(QString::fromLatin1(typed));
+        QTest::mouseClick(main.control<QRadioButton>("Option9"), Qt::LeftButton);
+        main.tick();
+        main.window->Command1_Click();
+    }
+    main.window->Label4_Click();
+    main.window->setWidth(9500);
+    // Cleared bands take the body colour again, and the legend is as it was.
+    QCOMPARE(main.window->grab().toImage().copy(496, 0, 133, 120), before.copy(496, 0, 133, 120));
+    for (const char *band : {"Shape1", "Shape2", "Shape3", "Shape4"})
+        QCOMPARE(main.shownColour(band), shown(CodeColour::ColorBody));
 }
 
 QTEST_MAIN(tst_Main)

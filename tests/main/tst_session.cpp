@@ -3,7 +3,7 @@
 // sequence of actions it can find. TSVETOZNAK_SESSION_SEED and TSVETOZNAK_SESSION_ACTIONS
 // choose another session.
 #include "colourcode/colourtable.h"
-#include "entry/nominal.h"
+#include "colourcode/nominal.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/numbers.h"
@@ -117,7 +117,7 @@ QString broken(MainWindow &main)
 
     const QString before = main.readout();
     main.tick();
-    const QString expected = entry::ComputeNominal(
+    const QString expected = colourcode::ComputeNominal(
         main.field("Text13")->text(), main.field("Text14")->text(), main.field("Text15")->text())
                                  .value_or(before);
     if (main.readout() != expected)

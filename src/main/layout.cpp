@@ -128,27 +128,28 @@ void Form1::createControls()
     Label4->setToolTip(u"Очистить окно"_s);
     Label5->setCaption(u"Выход"_s);
 
-    // Legend: twelve swatches, painted by InitColors.
+    // Legend: twelve swatches captioned with the colours' names, painted by InitColors.
+    using colourcode::CodeColour;
     const struct
     {
         forms::Label *&label;
         const char16_t *name;
-        const char16_t *caption;
+        CodeColour colour;
         Place place;
         forms::ColourValue captionColour;
     } legend[] = {
-        {Label14, u"Label14", u"Черный", {7560, 120, 660, 210}, WhiteText},
-        {Label15, u"Label15", u"Коричневый", {7560, 360, 1050, 210}, WhiteText},
-        {Label16, u"Label16", u"Красный", {7560, 600, 720, 210}, WhiteText},
-        {Label17, u"Label17", u"Оранжевый", {7560, 840, 1005, 210}, WhiteText},
-        {Label12, u"Label12", u"Серебряный", {7560, 1080, 1065, 210}, GreyText},
-        {Label19, u"Label19", u"Зеленый", {7560, 1320, 735, 210}, WhiteText},
-        {Label21, u"Label21", u"Фиолетовый", {8280, 120, 1080, 210}, WhiteText},
-        {Label18, u"Label18", u"Желтый", {8640, 360, 705, 210}, GreyText},
-        {Label13, u"Label13", u"Золотой", {8640, 600, 705, 210}, GreyText},
-        {Label22, u"Label22", u"Серый", {8760, 840, 540, 210}, GreyText},
-        {Label23, u"Label23", u"Белый", {8760, 1080, 540, 210}, GreyText},
-        {Label20, u"Label20", u"Синий", {8760, 1320, 525, 210}, WhiteText},
+        {Label14, u"Label14", CodeColour::ColorBlack, {7560, 120, 660, 210}, WhiteText},
+        {Label15, u"Label15", CodeColour::ColorBrown, {7560, 360, 1050, 210}, WhiteText},
+        {Label16, u"Label16", CodeColour::ColorRed, {7560, 600, 720, 210}, WhiteText},
+        {Label17, u"Label17", CodeColour::ColorOrange, {7560, 840, 1005, 210}, WhiteText},
+        {Label12, u"Label12", CodeColour::ColorSilver, {7560, 1080, 1065, 210}, GreyText},
+        {Label19, u"Label19", CodeColour::ColorGreen, {7560, 1320, 735, 210}, WhiteText},
+        {Label21, u"Label21", CodeColour::ColorViolet, {8280, 120, 1080, 210}, WhiteText},
+        {Label18, u"Label18", CodeColour::ColorYellow, {8640, 360, 705, 210}, GreyText},
+        {Label13, u"Label13", CodeColour::ColorGold, {8640, 600, 705, 210}, GreyText},
+        {Label22, u"Label22", CodeColour::ColorGrey, {8760, 840, 540, 210}, GreyText},
+        {Label23, u"Label23", CodeColour::ColorWhite, {8760, 1080, 540, 210}, GreyText},
+        {Label20, u"Label20", CodeColour::ColorBlue, {8760, 1320, 525, 210}, WhiteText},
     };
     const QFont tahoma9 = forms::font(forms::Tahoma, 9);
     for (const auto &swatch : legend) {
@@ -156,7 +157,7 @@ void Form1::createControls()
             form, QString::fromUtf16(swatch.name), swatch.place, AutoSize::GrowRight);
         swatch.label->setFont(tahoma9);
         swatch.label->setForeColor(swatch.captionColour);
-        swatch.label->setCaption(QString::fromUtf16(swatch.caption));
+        swatch.label->setCaption(colourcode::ColourName(swatch.colour));
     }
 
     // Banner strip: runs of blanks push each part onto a wrapped line of its own.

@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace entry {
+namespace colourcode {
 
 namespace {
 
@@ -83,4 +83,4 @@ std::optional<QString> ComputeNominal(
     return shown->toText(locale) + u' ' + QString::fromUtf16(row->unit);
 }
 
-} // namespace entry
+} // namespace colourcode

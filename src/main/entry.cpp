@@ -1,6 +1,6 @@
-#include "main/form1.h"
+#include "form1.h"
 
-#include "entry/nominal.h"
+#include "colourcode/nominal.h"
 #include "forms/controls.h"
 #include "forms/numbers.h"
 
@@ -50,6 +50,7 @@ void Form1::Text15_Change()
 
 void Form1::Timer1_Timer()
 {
-    if (const auto caption = entry::ComputeNominal(Text13->text(), Text14->text(), Text15->text()))
+    if (const auto caption
+        = colourcode::ComputeNominal(Text13->text(), Text14->text(), Text15->text()))
         Label1->setCaption(*caption);
 }

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace entry {
+namespace colourcode {
 
 // The readout's caption while a field is empty; "Решить" refuses to paint on it.
 inline const QString NoData = QStringLiteral("Нет данных");
@@ -17,4 +17,4 @@ inline const QString NoData = QStringLiteral("Нет данных");
 std::optional<QString> ComputeNominal(QStringView first, QStringView second, QStringView multiplier,
     const QLocale &locale = QLocale());
 
-} // namespace entry
+} // namespace colourcode

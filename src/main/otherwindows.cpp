@@ -1,4 +1,4 @@
-#include "main/form1.h"
+#include "form1.h"
 
 #include "windows/form2.h"
 #include "windows/form3.h"

@@ -1,4 +1,4 @@
-#include "main/form1.h"
+#include "form1.h"
 
 #include "colourcode/bandcolours.h"
 #include "forms/controls.h"
