@@ -11,8 +11,10 @@ cd "$(dirname "$0")"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n
                 fonts-liberation fonts-dejavu-core)
-# The end-to-end tests run the program under its own X server and window manager.
-test_packages=(xvfb xdotool imagemagick openbox x11-utils desktop-file-utils appstream)
+# The end-to-end tests run the program under its own X server and window manager, and read it
+# over AT-SPI as a screen reader does.
+test_packages=(xvfb xdotool imagemagick openbox x11-utils desktop-file-utils appstream
+               dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 # A second build with clang runs every test under the address and undefined-behaviour
 # sanitizers, and the fuzz targets with libFuzzer.
 sanitize_packages=(clang libclang-rt-14-dev)

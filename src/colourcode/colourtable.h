@@ -2,9 +2,6 @@
 
 #include "forms/colour.h"
 
-#include <QString>
-#include <QStringView>
-
 #include <array>
 #include <cstddef>
 
@@ -47,27 +44,6 @@ inline constexpr std::array<forms::ColourValue, CodeColourCount> CodeColourValue
     forms::rgb(255, 255, 255),
 };
 
-// The colours' names, as the legend captions them, in the order of the rows above.
-inline constexpr std::array<QStringView, CodeColourCount> CodeColourNames {
-    u"Серебряный",
-    u"Золотой",
-    u"Черный",
-    u"Коричневый",
-    u"Красный",
-    u"Оранжевый",
-    u"Желтый",
-    u"Зеленый",
-    u"Синий",
-    u"Фиолетовый",
-    u"Серый",
-    u"Белый",
-};
-
-inline QString ColourName(CodeColour colour)
-{
-    return CodeColourNames[static_cast<std::size_t>(colour)].toString();
-}
-
 // The thirteen colour values of the main window, one per row.
 class ColourTable
 {
@@ -79,6 +55,16 @@ public:
     forms::ColourValue &operator[](CodeColour row)
     {
         return m_values[static_cast<std::size_t>(row)];
+    }
+
+    // The first row that holds a colour value; the body colour's row where none does.
+    CodeColour rowOf(forms::ColourValue value) const
+    {
+        for (std::size_t row = 0; row < m_values.size(); ++row) {
+            if (m_values[row] == value)
+                return static_cast<CodeColour>(row);
+        }
+        return CodeColour::ColorBody;
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "accessibility.h"
 #include "fonts.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ void prepareApplication()
     else
         delete qtTexts;
 
+    installAccessibility();
     registerFontSubstitutes();
     QApplication::setFont(font(DefaultFamily, DefaultPoints));
     if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows")))

@@ -1,7 +1,12 @@
 #include "controls.h"
 
+#include "accessibility.h"
+
+#include <QAccessible>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -71,6 +76,16 @@ void Label::fitCaption()
     resize(sizeHint());
     if (m_autoSize == AutoSize::CentredInContainer && parentWidget())
         move((parentWidget()->width() - width()) / 2, y());
+}
+
+void Label::setActsAsButton(const QString &description)
+{
+    m_actsAsButton = true;
+    setAccessibleDescription(description);
+    // Drops an interface made for the plain label, as setting its caption may have made one;
+    // the next one asked for is a button's.
+    QAccessible::deleteAccessibleInterface(
+        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
@@ -154,6 +169,24 @@ void Shape::setBackColor(ColourValue colour)
     update();
 }
 
+void Shape::describe(const QString &description)
+{
+    if (description == accessibleName())
+        return;
+    setToolTip(description);
+    setAccessibleName(description);
+    // A tip already open over the shape follows it.
+    if (underMouse() && QToolTip::isVisible())
+        QToolTip::showText(QCursor::pos(), description, this);
+}
+
+void Shape::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    if (!toolTip().isEmpty())
+        QToolTip::showText(event->globalPosition().toPoint(), toolTip(), this);
+}
+
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -182,6 +215,7 @@ Line::Line(QWidget *container, const QString &name, QPoint fromTwips, QPoint toT
 {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    markDecorative(this);
     const QPoint from(twipsToPixels(fromTwips.x()), twipsToPixels(fromTwips.y()));
     const QPoint to(twipsToPixels(toTwips.x()), twipsToPixels(toTwips.y()));
     // The widget covers the line with room for its width on every side.

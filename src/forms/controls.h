@@ -51,6 +51,11 @@ public:
     ColourValue ForeColor() const { return m_colours.fore(); }
     void setForeColor(ColourValue colour) { m_colours.setForeColor(this, colour); }
 
+    // A label that acts on a click is a push button to assistive technology, with a press
+    // action that raises Click; it still looks like a label and takes no focus.
+    bool ActsAsButton() const { return m_actsAsButton; }
+    void setActsAsButton(const QString &description = QString());
+
 Q_SIGNALS:
     void Click();
 
@@ -63,6 +68,7 @@ private:
 
     Colours m_colours;
     AutoSize m_autoSize = AutoSize::Off;
+    bool m_actsAsButton = false;
 };
 
 class TextBox : public QLineEdit
@@ -142,8 +148,13 @@ public:
     ColourValue BackColor() const { return m_back; }
     void setBackColor(ColourValue colour);
 
+    // What the shape shows, in words: its tool tip, shown as soon as the pointer is over it,
+    // and its accessible name.
+    void describe(const QString &description);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
 
 private:
     Kind m_kind = Kind::Rectangle;

@@ -9,9 +9,13 @@
 
 namespace forms {
 
+ClientArea::ClientArea(QWidget *window)
+    : QWidget(window)
+{ }
+
 Form::Form(Menu menu, QWidget *parent)
     : QMainWindow(parent)
-    , m_client(new QWidget(this))
+    , m_client(new ClientArea(this))
     , m_frameHeight(menu == Menu::Bar ? FrameHeightWithMenu : FrameHeightWithoutMenu)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -49,6 +53,15 @@ void Form::applySize()
         std::max(0, twipsToPixels(m_height - m_frameHeight)));
     // The platform window follows at once, not on the next pass of the event loop.
     layout()->activate();
+    const QRect shown = m_client->rect();
+    for (QWidget *control : m_client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->setVisible(shown.intersects(control->geometry()));
+}
+
+void Form::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    m_client->setAccessibleName(caption);
 }
 
 void Form::setBackColor(ColourValue colour)

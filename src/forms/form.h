@@ -6,6 +6,15 @@
 
 namespace forms {
 
+// The part of a window below its menu bar that holds the controls.
+class ClientArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ClientArea(QWidget *window);
+};
+
 // A top-level window that keeps its outer size in twips, frame, title bar and menu bar
 // included, exactly as last set: reading Width() gives back what setWidth() stored, so the
 // windows can compare it with their own constants. The platform window itself is fixed-size
@@ -27,10 +36,11 @@ public:
     // Sets the outer size that leaves this client area.
     void setClientSize(int widthTwips, int heightTwips);
 
-    // The container of the window's controls.
+    // The container of the window's controls. A control that lies wholly outside the client
+    // area is hidden, so that assistive technology does not report it as showing.
     QWidget *client() const { return m_client; }
 
-    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    void setCaption(const QString &caption);
     void setBackColor(ColourValue colour);
 
     // Shows the window modeless, centred on the screen.
@@ -47,7 +57,7 @@ public:
 private:
     void applySize();
 
-    QWidget *m_client = nullptr;
+    ClientArea *m_client = nullptr;
     float m_frameHeight = FrameHeightWithoutMenu;
     float m_width = 0;
     float m_height = 0;

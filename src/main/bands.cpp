@@ -1,10 +1,12 @@
 #include "form1.h"
 
 #include "colourcode/bandcolours.h"
+#include "colourcode/names.h"
 #include "forms/controls.h"
 #include "forms/numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 using colourcode::CodeColour;
@@ -74,4 +76,17 @@ void Form1::PaintBand4()
         : static_cast<int>(std::distance(std::begin(options), first)) + 1;
     if (const auto colour = colourcode::ToleranceColor(selected))
         Shape4->setBackColor(ColourTable[*colour]);
+}
+
+// The bands and the resistor carry their colours in words as well, for whoever cannot tell the
+// colours apart or cannot see them.
+void Form1::describeBands()
+{
+    forms::Shape *const bands[] = {Shape1, Shape2, Shape3, Shape4};
+    std::array<CodeColour, 4> colours {};
+    for (std::size_t band = 0; band < colours.size(); ++band) {
+        colours[band] = ColourTable.rowOf(bands[band]->BackColor());
+        bands[band]->describe(colourcode::BandName(static_cast<int>(band) + 1, colours[band]));
+    }
+    Shape5->describe(colourcode::ResistorName(colours));
 }

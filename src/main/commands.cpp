@@ -51,6 +51,7 @@ void Form1::Command1_Click()
     PaintBand2();
     PaintBand3();
     PaintBand4();
+    describeBands();
     // A shown legend is hidden by the toggle and shown again here: Solve always ends with it
     // shown.
     Lbl2_Click();
@@ -75,6 +76,7 @@ void Form1::Label4_Click()
     Shape2->setBackColor(body);
     Shape3->setBackColor(body);
     Shape4->setBackColor(body);
+    describeBands();
     Text13->setFocus();
 }
 

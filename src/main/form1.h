@@ -76,6 +76,8 @@ private:
     void PaintBand2();
     void PaintBand3();
     void PaintBand4();
+    // Names each band and the resistor after the colours they show.
+    void describeBands();
 
     forms::Runtime &m_runtime;
 

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "colourcode/names.h"
+#include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
 #include "forms/runtime.h"
@@ -127,6 +129,8 @@ void Form1::createControls()
     Label4->setCaption(u"Очистить"_s);
     Label4->setToolTip(u"Очистить окно"_s);
     Label5->setCaption(u"Выход"_s);
+    for (forms::Label *label : {Label3, Label4, Label5})
+        label->setActsAsButton();
 
     // Legend: twelve swatches captioned with the colours' names, painted by InitColors.
     using colourcode::CodeColour;
@@ -220,14 +224,17 @@ void Form1::createMenu()
         return action;
     };
 
+    menuBar()->setAccessibleName(u"Меню"_s);
     upr = menuBar()->addMenu(u"Основное меню"_s);
     upr->setObjectName(u"upr"_s);
+    upr->setAccessibleName(upr->title());
     Auther = item(upr, u"Auther"_s, captions::Collapsed, Qt::Key_F3, &Form1::Auther_Click);
     Lbl2 = item(upr, u"Lbl2"_s, u"Легенда"_s, Qt::Key_F4, &Form1::Lbl2_Click);
     Command1 = item(upr, u"Command1"_s, u"Решить"_s, Qt::Key_F5, &Form1::Command1_Click);
 
     help = menuBar()->addMenu(u"Помощь"_s);
     help->setObjectName(u"help"_s);
+    help->setAccessibleName(help->title());
     HElP_cmd = item(help, u"HElP_cmd"_s, u"Как пользоваться"_s, Qt::Key_F1, &Form1::HElP_cmd_Click);
     tire2 = help->addSeparator();
     tire2->setObjectName(u"tire2"_s);
@@ -246,6 +253,7 @@ void Form1::Form_Load()
     setWidth(7500);
     setHeight(2450);
     InitColors();
+    describeBands();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

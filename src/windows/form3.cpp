@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
 #include "forms/runtime.h"
@@ -25,7 +26,9 @@ Form3::Form3(forms::Runtime &runtime)
     setClientSize(5850, 4800);
 
     QWidget *const form = client();
-    new forms::Picture(form, u"Image1"_s, {120, 120, 480, 480}, windows::programPicture());
+    // The program's icon, a decoration.
+    forms::markDecorative(
+        new forms::Picture(form, u"Image1"_s, {120, 120, 480, 480}, windows::programPicture()));
 
     const struct
     {
@@ -75,6 +78,8 @@ Form3::Form3(forms::Runtime &runtime)
         label->setForeColor(forms::rgb(0, 0, 255));
         label->setCaption(u"координаты"_s);
     }
+    Label3->setActsAsButton(u"Контакты автора, Ивана Примерова"_s);
+    Label11->setActsAsButton(u"Контакты соавтора, Льва Тестова"_s);
     connect(Label3, &forms::Label::Click, this, &Form3::Label3_Click);
     connect(Label11, &forms::Label::Click, this, &Form3::Label11_Click);
 

@@ -1,4 +1,5 @@
 #include "colourcode/bandcolours.h"
+#include "colourcode/names.h"
 #include "colourcode/nominal.h"
 
 #include <QTest>
@@ -34,6 +35,9 @@ private Q_SLOTS:
     void toleranceColor();
     void readout_data();
     void readout();
+    void colourNames_data();
+    void colourNames();
+    void bandAndResistorNames();
 };
 
 void tst_Colourcode::digitColor_data()
@@ -215,6 +219,53 @@ void tst_Colourcode::readout()
     QFETCH(QString, caption);
     const auto result = colourcode::ComputeNominal(first, second, multiplier, locale);
     QCOMPARE(result.value_or(Unchanged), caption);
+}
+
+void tst_Colourcode::colourNames_data()
+{
+    QTest::addColumn<CodeColour>("colour");
+    QTest::addColumn<QString>("name");
+    // The legend's captions, as the layout writes them.
+    QTest::newRow("silver") << CodeColour::ColorSilver << u"Серебряный"_s;
+    QTest::newRow("gold") << CodeColour::ColorGold << u"Золотой"_s;
+    QTest::newRow("black") << CodeColour::ColorBlack << u"Черный"_s;
+    QTest::newRow("brown") << CodeColour::ColorBrown << u"Коричневый"_s;
+    QTest::newRow("red") << CodeColour::ColorRed << u"Красный"_s;
+    QTest::newRow("orange") << CodeColour::ColorOrange << u"Оранжевый"_s;
+    QTest::newRow("yellow") << CodeColour::ColorYellow << u"Желтый"_s;
+    QTest::newRow("green") << CodeColour::ColorGreen << u"Зеленый"_s;
+    QTest::newRow("blue") << CodeColour::ColorBlue << u"Синий"_s;
+    QTest::newRow("violet") << CodeColour::ColorViolet << u"Фиолетовый"_s;
+    QTest::newRow("grey") << CodeColour::ColorGrey << u"Серый"_s;
+    QTest::newRow("white") << CodeColour::ColorWhite << u"Белый"_s;
+    QTest::newRow("body") << CodeColour::ColorBody << u"Без цвета"_s;
+}
+
+void tst_Colourcode::colourNames()
+{
+    QFETCH(CodeColour, colour);
+    QFETCH(QString, name);
+    QCOMPARE(colourcode::ColourName(colour), name);
+    if (colour != CodeColour::ColorBody)
+        return;
+    // The body's name names none of the code colours, not even as part of a word.
+    for (int row = 0; row < static_cast<int>(colourcode::CodeColourCount); ++row) {
+        const QString code = colourcode::ColourName(static_cast<CodeColour>(row));
+        QVERIFY2(!name.contains(code.left(4), Qt::CaseInsensitive), qPrintable(code));
+    }
+}
+
+void tst_Colourcode::bandAndResistorNames()
+{
+    using C = CodeColour;
+    QCOMPARE(colourcode::BandName(1, C::ColorYellow), u"Полоса 1, первая цифра: Желтый"_s);
+    QCOMPARE(colourcode::BandName(2, C::ColorViolet), u"Полоса 2, вторая цифра: Фиолетовый"_s);
+    QCOMPARE(colourcode::BandName(3, C::ColorRed), u"Полоса 3, множитель: Красный"_s);
+    QCOMPARE(colourcode::BandName(4, C::ColorBody), u"Полоса 4, допуск: Без цвета"_s);
+    QCOMPARE(colourcode::ResistorName({C::ColorYellow, C::ColorViolet, C::ColorRed, C::ColorGold}),
+        u"Резистор: Желтый, Фиолетовый, Красный, Золотой"_s);
+    QCOMPARE(colourcode::ResistorName({C::ColorBody, C::ColorBody, C::ColorBody, C::ColorBody}),
+        u"Резистор: Без цвета, Без цвета, Без цвета, Без цвета"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Colourcode)

@@ -1,7 +1,10 @@
+#include "colourcode/names.h"
 #include "colourcode/nominal.h"
 #include "forms/application.h"
+#include "forms/controls.h"
 #include "support/mainwindow.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -51,6 +54,13 @@ private Q_SLOTS:
     void solvePaintsTheBands();
     void bandsWithoutAColourKeepTheirs();
     void paintingNeverChangesTheTable();
+
+    // The answer in words.
+    void legendCaptionsAreTheColourNames();
+    void bandsSayTheirColours_data();
+    void bandsSayTheirColours();
+    void accessibilityTreeHoldsOnlyNamedThings();
+    void commandLabelsArePushButtons();
 };
 
 namespace {
@@ -670,6 +680,144 @@ void tst_Main::paintingNeverChangesTheTable()
     QCOMPARE(main.window->grab().toImage().copy(496, 0, 133, 120), before.copy(496, 0, 133, 120));
     for (const char *band : {"Shape1", "Shape2", "Shape3", "Shape4"})
         QCOMPARE(main.shownColour(band), shown(CodeColour::ColorBody));
+}
+
+void tst_Main::legendCaptionsAreTheColourNames()
+{
+    MainWindow main;
+    // Each swatch is captioned with the name of the colour it is painted in.
+    const QColor body(255, 192, 128);
+    for (int number = 12; number <= 23; ++number) {
+        const auto *swatch = main.control<forms::Label>(qPrintable(u"Label%1"_s.arg(number)));
+        int matches = 0;
+        for (int row = 0; row < static_cast<int>(colourcode::CodeColourCount); ++row) {
+            const auto colour = static_cast<CodeColour>(row);
+            if (forms::toQColor(swatch->BackColor()) == shown(colour)) {
+                QCOMPARE(swatch->Caption(), colourcode::ColourName(colour));
+                ++matches;
+            }
+        }
+        QCOMPARE(matches, 1);
+        QVERIFY(forms::toQColor(swatch->BackColor()) != body);
+    }
+}
+
+void tst_Main::bandsSayTheirColours_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("colours");
+    QTest::newRow("4,7 КОм 5%") << u"47100"_s << u"Option3"_s
+                                << QStringList {
+                                       u"Желтый"_s, u"Фиолетовый"_s, u"Красный"_s, u"Золотой"_s};
+    QTest::newRow("33 МОм 20%") << u"337"_s << u"Option9"_s
+                                << QStringList {u"Оранжевый"_s, u"Оранжевый"_s, u"Фиолетовый"_s,
+                                       u"Без цвета"_s};
+    QTest::newRow("0,99 Ом 10%") << u"990,01"_s << u"Option4"_s
+                                 << QStringList {
+                                        u"Белый"_s, u"Белый"_s, u"Серебряный"_s, u"Серебряный"_s};
+    QTest::newRow("10 Ом 1%") << u"011"_s << u"Option1"_s
+                              << QStringList {
+                                     u"Черный"_s, u"Коричневый"_s, u"Черный"_s, u"Коричневый"_s};
+}
+
+void tst_Main::bandsSayTheirColours()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, option);
+    QFETCH(QStringList, colours);
+    const QString roles[] = {u"Полоса 1, первая цифра: "_s, u"Полоса 2, вторая цифра: "_s,
+        u"Полоса 3, множитель: "_s, u"Полоса 4, допуск: "_s};
+    const char *const bands[] = {"Shape1", "Shape2", "Shape3", "Shape4"};
+    MainWindow main;
+    const auto says = [&](const QStringList &expected) {
+        for (int band = 0; band < 4; ++band) {
+            const QWidget *shape = main.control<QWidget>(bands[band]);
+            QCOMPARE(shape->toolTip(), roles[band] + expected[band]);
+            QCOMPARE(shape->accessibleName(), roles[band] + expected[band]);
+        }
+        QCOMPARE(main.control<QWidget>("Shape5")->accessibleName(),
+            u"Резистор: "_s + expected.join(u", "_s));
+    };
+    const QStringList plain(4, u"Без цвета"_s);
+    says(plain);
+
+    MainWindow::type(typed);
+    QTest::mouseClick(main.control<QRadioButton>(qPrintable(option)), Qt::LeftButton);
+    main.tick();
+    QTest::keyClick(main.window.get(), Qt::Key_F5);
+    says(colours);
+
+    QTest::mouseClick(main.control<QLabel>("Label4"), Qt::LeftButton);
+    says(plain);
+}
+
+void tst_Main::accessibilityTreeHoldsOnlyNamedThings()
+{
+    MainWindow main;
+    QAccessibleInterface *client = QAccessible::queryAccessibleInterface(main.window->client());
+    QList<QAccessibleInterface *> children;
+    for (int i = 0; i < client->childCount(); ++i)
+        children.append(client->child(i));
+    QCOMPARE(children.size(), 28);
+    for (QAccessibleInterface *child : children) {
+        QCOMPARE(client->child(client->indexOfChild(child)), child);
+        // Decoration is left out; everything else is named.
+        QVERIFY2(!qobject_cast<forms::Line *>(child->object()),
+            qPrintable(child->object()->objectName()));
+        QVERIFY2(
+            !child->text(QAccessible::Name).isEmpty(), qPrintable(child->object()->objectName()));
+    }
+    const auto shownNames = [&] {
+        QStringList names;
+        for (QAccessibleInterface *child : children) {
+            if (!child->state().invisible)
+                names.append(child->object()->objectName());
+        }
+        return names;
+    };
+    // Collapsed and narrow: neither the legend nor the banners show.
+    QStringList names = shownNames();
+    QVERIFY(names.contains(u"Shape5"_s) && names.contains(u"Label3"_s));
+    for (const char *hidden : {"Label12", "Label20", "Label9", "Label2"})
+        QVERIFY2(!names.contains(QLatin1StringView(hidden)), hidden);
+
+    // Widened and expanded: all of them show again.
+    QTest::keyClick(main.window.get(), Qt::Key_F3);
+    names = shownNames();
+    for (const char *shown : {"Label12", "Label20", "Label9", "Label2"})
+        QVERIFY2(names.contains(QLatin1StringView(shown)), shown);
+    QTest::keyClick(main.window.get(), Qt::Key_F3);
+    QVERIFY(!shownNames().contains(u"Label9"_s));
+}
+
+void tst_Main::commandLabelsArePushButtons()
+{
+    MainWindow main;
+    MainWindow::type(u"47100"_s);
+    main.tick();
+    const auto button = [&](const char *name) {
+        QAccessibleInterface *label
+            = QAccessible::queryAccessibleInterface(main.control<QLabel>(name));
+        [&] {
+            QCOMPARE(label->role(), QAccessible::Button);
+            QCOMPARE(label->actionInterface()->actionNames(),
+                QStringList {QAccessibleActionInterface::pressAction()});
+        }();
+        return label;
+    };
+    QCOMPARE(button("Label3")->text(QAccessible::Name), u"F5 - Решить"_s);
+    button("Label3")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(main.window->Width(), 9500.0f);
+    button("Label4")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(main.window->Width(), 7500.0f);
+    QCOMPARE(main.field("Text15")->text(), QString());
+    button("Label5")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(main.runtime.boxes.size(), 1);
+    QCOMPARE(main.runtime.boxes[0].prompt, u"Завершить программу?"_s);
+    // Still labels to the eye and to the keyboard.
+    for (const char *name : {"Label3", "Label4", "Label5"})
+        QCOMPARE(main.control<QLabel>(name)->focusPolicy(), Qt::NoFocus);
 }
 
 QTEST_MAIN(tst_Main)

@@ -3,6 +3,7 @@
 #include "windows/form2.h"
 #include "windows/form3.h"
 
+#include <QAccessible>
 #include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void helpTexts();
     void aboutTexts();
     void contactBoxes();
+    void contactLinksAreButtons();
     void endClosesEveryWindow();
 };
 
@@ -254,6 +256,39 @@ void tst_Windows::endClosesEveryWindow()
     QVERIFY(!main.window->isVisible());
     QVERIFY(openWindows<Form2>().isEmpty());
     QVERIFY(openWindows<Form3>().isEmpty());
+}
+
+void tst_Windows::contactLinksAreButtons()
+{
+    ScriptedRuntime runtime;
+    Form3 about(runtime);
+    about.showModeless();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const struct
+    {
+        const char *name;
+        QString description;
+        QString title;
+    } links[] = {
+        {"Label3", u"Контакты автора, Ивана Примерова"_s, u"О мне"_s},
+        {"Label11", u"Контакты соавтора, Льва Тестова"_s, u"О соавторе"_s},
+    };
+    for (const auto &link : links) {
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(
+            about.findChild<QLabel *>(QLatin1StringView(link.name)));
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), u"координаты"_s);
+        QCOMPARE(button->text(QAccessible::Description), link.description);
+        const qsizetype before = runtime.boxes.size();
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(runtime.boxes.size(), before + 1);
+        QCOMPARE(runtime.boxes.last().title, link.title);
+    }
+    // The picture is decoration: the window lists only named things.
+    QAccessibleInterface *client = QAccessible::queryAccessibleInterface(about.client());
+    for (int i = 0; i < client->childCount(); ++i)
+        QVERIFY2(!client->child(i)->text(QAccessible::Name).isEmpty(),
+            qPrintable(client->child(i)->object()->objectName()));
 }
 
 QTEST_MAIN(tst_Windows)

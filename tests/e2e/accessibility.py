@@ -1,0 +1,152 @@
+"""Reads the running program as a screen reader does, over AT-SPI: types 4, 7, 100 with real
+keys, picks 5 %, presses F5 and checks what the bands and the resistor say; presses
+"Очистить" through its accessible action; and checks that nothing showing is left unnamed."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+MAIN_TITLE = "Определяем цвета из номинала резисторов"
+BODY = "Без цвета"
+LEGEND = ["Черный", "Коричневый", "Красный", "Оранжевый", "Серебряный", "Зеленый",
+          "Фиолетовый", "Желтый", "Золотой", "Серый", "Белый", "Синий"]
+failures = []
+name_changes = []
+
+
+def pump(seconds=0.0):
+    """Lets AT-SPI deliver what is queued, for at least the given time."""
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.monotonic() >= end:
+            return
+        time.sleep(0.02)
+
+
+def wait_until(condition, timeout=10.0):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        pump()
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.1)
+    return condition()
+
+
+def check(what, got, expected):
+    if got != expected:
+        failures.append(f"{what}: expected {expected!r}, got {got!r}")
+
+
+def descendants(accessible):
+    yield accessible
+    for child in accessible:
+        if child is not None:
+            yield from descendants(child)
+
+
+def showing(accessible):
+    return accessible.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def main_window():
+    for application in pyatspi.Registry.getDesktop(0):
+        if application is None or application.name != "tsvetoznak":
+            continue
+        for window in application:
+            if window is not None and window.name == MAIN_TITLE:
+                return window
+    return None
+
+
+def named(window, role, name):
+    return next((a for a in descendants(window)
+                 if a.getRoleName() == role and a.name == name), None)
+
+
+def drawing(window):
+    """The resistor's name, then the four bands' names, in order."""
+    images = [a.name for a in descendants(window) if a.getRoleName() == "image"]
+    resistor = [name for name in images if name.startswith("Резистор: ")]
+    bands = sorted(name for name in images if name.startswith("Полоса "))
+    return (resistor[0] if len(resistor) == 1 else None), bands
+
+
+def legend_showing(window):
+    return sorted(a.name for a in descendants(window)
+                  if a.getRoleName() == "label" and a.name in LEGEND and showing(a))
+
+
+def unnamed_showing(window):
+    return [f"{a.getRoleName()} in {a.parent.getRoleName()} '{a.parent.name}'"
+            for a in descendants(window) if showing(a) and not a.name.strip()]
+
+
+def on_name_change(event):
+    name_changes.append((event.source.getRoleName(), event.source.name))
+
+
+def press(accessible):
+    action = accessible.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    check(f"actions of '{accessible.name}'", names[:1], ["Press"])
+    action.doAction(0)
+
+
+def main():
+    window = wait_until(main_window)
+    if window is None:
+        print("FAIL: the main window is not in the accessibility tree", file=sys.stderr)
+        return 1
+    pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
+
+    # Before anything is solved: bands without colour, the legend hidden.
+    check("resistor at start", drawing(window),
+          (f"Резистор: {BODY}, {BODY}, {BODY}, {BODY}",
+           [f"Полоса 1, первая цифра: {BODY}", f"Полоса 2, вторая цифра: {BODY}",
+            f"Полоса 3, множитель: {BODY}", f"Полоса 4, допуск: {BODY}"]))
+    check("legend showing at start", legend_showing(window), [])
+
+    subprocess.run(["xdotool", "type", "--delay", "40", "47100"], check=True)
+    wait_until(lambda: named(window, "label", "4,7 КОм"))
+    named(window, "radio button", "5%").queryAction().doAction(0)
+    subprocess.run(["xdotool", "key", "F5"], check=True)
+
+    solved = "Резистор: Желтый, Фиолетовый, Красный, Золотой"
+    wait_until(lambda: drawing(window)[0] == solved)
+    check("resistor after F5", drawing(window),
+          (solved, ["Полоса 1, первая цифра: Желтый", "Полоса 2, вторая цифра: Фиолетовый",
+                    "Полоса 3, множитель: Красный", "Полоса 4, допуск: Золотой"]))
+    wait_until(lambda: ("image", solved) in name_changes)
+    check("name change of the resistor after F5", ("image", solved) in name_changes, True)
+    wait_until(lambda: len(legend_showing(window)) == len(LEGEND))
+    check("legend showing after F5", legend_showing(window), sorted(LEGEND))
+    check("showing objects without a name, solved", unnamed_showing(window), [])
+
+    clear = named(window, "push button", "Очистить")
+    if clear is None:
+        failures.append("no push button 'Очистить'")
+    else:
+        press(clear)
+        cleared = f"Резистор: {BODY}, {BODY}, {BODY}, {BODY}"
+        wait_until(lambda: drawing(window)[0] == cleared)
+        check("resistor after Очистить", drawing(window)[0], cleared)
+        check("legend showing after Очистить", wait_until(lambda: legend_showing(window) == [])
+              and legend_showing(window), [])
+    for command in ("F5 - Решить", "Выход"):
+        check(f"push button '{command}'", named(window, "push button", command) is not None, True)
+    check("showing objects without a name, cleared", unnamed_showing(window), [])
+
+    for failure in failures:
+        print("FAIL:", failure, file=sys.stderr)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
