@@ -4,6 +4,8 @@
 #include "forms/controls.h"
 #include "forms/numbers.h"
 
+#include <QTimer>
+
 namespace {
 
 // Keeps a field empty or numeric: a numeric text is remembered, any other is replaced by the
@@ -36,16 +38,27 @@ void Form1::Text14_KeyPress()
 void Form1::Text13_Change()
 {
     keepNumeric(Text13, LastText13);
+    wakeReadout();
 }
 
 void Form1::Text14_Change()
 {
     keepNumeric(Text14, LastText14);
+    wakeReadout();
 }
 
 void Form1::Text15_Change()
 {
     keepNumeric(Text15, LastText15);
+    wakeReadout();
+}
+
+// A change is shown by the next tick, within one interval of the first change of a run: a
+// running timer is left to fire, not started over.
+void Form1::wakeReadout()
+{
+    if (!Timer1->isActive())
+        Timer1->start();
 }
 
 void Form1::Timer1_Timer()

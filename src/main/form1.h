@@ -69,6 +69,7 @@ private:
     void createMenu();
     void showLegend();
     void hideLegend();
+    void wakeReadout();
 
     // Colour table, legend and bands (bands.cpp).
     void InitColors();

@@ -206,9 +206,12 @@ void Form1::createControls()
     connect(Label4, &forms::Label::Click, this, &Form1::Label4_Click);
     connect(Label5, &forms::Label::Click, this, &Form1::Label5_Click);
 
+    // The readout changes only when a field does: the timer ticks once at start-up, to replace
+    // the design caption, and once after each run of changes, and is idle otherwise.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(u"Timer1"_s);
     Timer1->setInterval(10);
+    Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer1->start();
 }

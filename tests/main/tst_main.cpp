@@ -8,7 +8,9 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTimer>
 
+#include <functional>
 #include <map>
 
 using namespace Qt::StringLiterals;
@@ -54,6 +56,10 @@ private Q_SLOTS:
     void solvePaintsTheBands();
     void bandsWithoutAColourKeepTheirs();
     void paintingNeverChangesTheTable();
+
+    // At rest.
+    void readoutTimerRunsOnlyWhileTheReadoutCanChange();
+    void everyCommandComesBackToRest();
 
     // The answer in words.
     void legendCaptionsAreTheColourNames();
@@ -818,6 +824,72 @@ void tst_Main::commandLabelsArePushButtons()
     // Still labels to the eye and to the keyboard.
     for (const char *name : {"Label3", "Label4", "Label5"})
         QCOMPARE(main.control<QLabel>(name)->focusPolicy(), Qt::NoFocus);
+}
+
+void tst_Main::readoutTimerRunsOnlyWhileTheReadoutCanChange()
+{
+    MainWindow main;
+    const QTimer *timer = main.control<QTimer>("Timer1");
+    QCOMPARE(timer->interval(), 10);
+    // The start-up tick replaces the design caption, and then the timer rests.
+    QTRY_VERIFY(!timer->isActive());
+    QCOMPARE(main.readout(), u"Нет данных"_s);
+
+    // A run of changes wakes it once; it fires within one interval of the first change, not
+    // of the last, and rests again.
+    MainWindow::type(u"4"_s);
+    QVERIFY(timer->isActive());
+    const int remaining = timer->remainingTime();
+    MainWindow::type(u"7100"_s);
+    QVERIFY(timer->remainingTime() <= remaining);
+    QTRY_COMPARE(main.readout(), u"4,7 КОм"_s);
+    QVERIFY(!timer->isActive());
+
+    // A rejected key changes the text twice (the edit, then the undoing of it): the timer
+    // wakes and finds the readout as it was.
+    QTest::keyClick(main.field("Text15"), Qt::Key_X);
+    QCOMPARE(main.field("Text15")->text(), u"100"_s);
+    QTRY_VERIFY(!timer->isActive());
+    QCOMPARE(main.readout(), u"4,7 КОм"_s);
+
+    // An assignment by the program wakes it as typing does.
+    main.field("Text14")->setText(QString());
+    QVERIFY(timer->isActive());
+    QTRY_COMPARE(main.readout(), u"Нет данных"_s);
+    QVERIFY(!timer->isActive());
+}
+
+void tst_Main::everyCommandComesBackToRest()
+{
+    MainWindow main;
+    const QTimer *timer = main.control<QTimer>("Timer1");
+    const struct
+    {
+        const char *what;
+        std::function<void()> act;
+        QString readout;
+    } steps[] = {
+        {"typing", [] { MainWindow::type(u"4710"_s); }, u"470 Ом"_s},
+        {"F5", [&] { QTest::keyClick(main.window.get(), Qt::Key_F5); }, u"470 Ом"_s},
+        {"F3", [&] { QTest::keyClick(main.window.get(), Qt::Key_F3); }, u"470 Ом"_s},
+        {"F4", [&] { QTest::keyClick(main.window.get(), Qt::Key_F4); }, u"470 Ом"_s},
+        {"a short multiplier", [&] { main.field("Text15")->setText(u"3"_s); }, u"4,7 КОм"_s},
+        {"F5 writes it out", [&] { QTest::keyClick(main.window.get(), Qt::Key_F5); }, u"47 КОм"_s},
+        {"Очистить", [&] { QTest::mouseClick(main.control<QLabel>("Label4"), Qt::LeftButton); },
+            u"Нет данных"_s},
+        {"F5 without data", [&] { QTest::keyClick(main.window.get(), Qt::Key_F5); },
+            u"Нет данных"_s},
+        {"Выход answered No",
+            [&] { QTest::mouseClick(main.control<QLabel>("Label5"), Qt::LeftButton); },
+            u"Нет данных"_s},
+    };
+    for (const auto &step : steps) {
+        step.act();
+        QTRY_VERIFY2(!timer->isActive(), step.what);
+        QVERIFY2(main.readout() == step.readout, step.what);
+    }
+    QCOMPARE(main.field("Text15")->text(), QString());
+    QCOMPARE(main.runtime.boxes.size(), 2);
 }
 
 QTEST_MAIN(tst_Main)
