@@ -1,10 +1,15 @@
 // Linked into the program and into the baseline alike. With TSVETOZNAK_BENCH_PROBE set it
 // writes to standard output, as CLOCK_MONOTONIC nanoseconds, when the first paint of the window
 // is done ("painted N"), then ends the program ("startup"), or first idles and writes the CPU
-// time that ten seconds of idling took ("idle N").
+// time that ten seconds of idling took ("idle N") and how often its threads woke in them
+// ("wakeups N"). It idles with its window active ("idle") or behind a window of its own that
+// takes the activation ("idle-inactive").
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 #include <ctime>
@@ -21,12 +26,33 @@ long long nanoseconds(clockid_t clock)
 constexpr int SettleMs = 1000;
 constexpr int IdleMs = 10000;
 
+// Context switches of every thread of this process so far: each is one wake-up or one
+// preemption.
+long long contextSwitches()
+{
+    long long switches = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(task) + QStringLiteral("/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (!line.contains("ctxt_switches:"))
+                continue;
+            switches += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+    }
+    return switches;
+}
+
 class Probe : public QObject
 {
 public:
-    Probe(bool idle, QObject *parent)
+    enum class Mode { Startup, Idle, IdleInactive };
+
+    Probe(Mode mode, QObject *parent)
         : QObject(parent)
-        , m_idle(idle)
+        , m_mode(mode)
     { }
 
 protected:
@@ -47,31 +73,51 @@ private:
     {
         std::printf("painted %lld\n", nanoseconds(CLOCK_MONOTONIC));
         std::fflush(stdout);
-        if (!m_idle) {
+        if (m_mode == Mode::Startup) {
             QCoreApplication::exit(0);
             return;
         }
+        if (m_mode == Mode::IdleInactive) {
+            // A small blank window of the same process takes the activation.
+            m_other = new QWidget;
+            m_other->setGeometry(900, 700, 40, 40);
+            m_other->show();
+            m_other->activateWindow();
+        }
         QTimer::singleShot(SettleMs, this, [this] {
             m_idleFrom = nanoseconds(CLOCK_PROCESS_CPUTIME_ID);
+            m_switchesFrom = contextSwitches();
             QTimer::singleShot(IdleMs, this, [this] {
-                std::printf("idle %lld\n", nanoseconds(CLOCK_PROCESS_CPUTIME_ID) - m_idleFrom);
+                std::printf("idle %lld\nwakeups %lld\n",
+                    nanoseconds(CLOCK_PROCESS_CPUTIME_ID) - m_idleFrom,
+                    contextSwitches() - m_switchesFrom);
                 std::fflush(stdout);
+                delete m_other;
                 QCoreApplication::exit(0);
             });
         });
     }
 
-    bool m_idle;
+    Mode m_mode;
+    QWidget *m_other = nullptr;
     long long m_idleFrom = 0;
+    long long m_switchesFrom = 0;
 };
 
 void installProbe()
 {
     const QByteArray mode = qgetenv("TSVETOZNAK_BENCH_PROBE");
-    if (mode != "startup" && mode != "idle")
+    Probe::Mode probing;
+    if (mode == "startup")
+        probing = Probe::Mode::Startup;
+    else if (mode == "idle")
+        probing = Probe::Mode::Idle;
+    else if (mode == "idle-inactive")
+        probing = Probe::Mode::IdleInactive;
+    else
         return;
     QCoreApplication *application = QCoreApplication::instance();
-    application->installEventFilter(new Probe(mode == "idle", application));
+    application->installEventFilter(new Probe(probing, application));
 }
 
 } // namespace

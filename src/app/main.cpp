@@ -6,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    forms::preparePlatform();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tsvetoznak"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tsvetoznak"));
