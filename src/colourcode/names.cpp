@@ -38,8 +38,8 @@ QString BandName(int band, CodeColour colour)
     };
     if (band < 1 || band > static_cast<int>(roles.size()))
         return ColourName(colour);
-    return u"Полоса %1, %2: %3"_s.arg(band).arg(roles[static_cast<std::size_t>(band - 1)],
-        ColourName(colour));
+    return u"Полоса %1, %2: %3"_s.arg(band).arg(
+        roles[static_cast<std::size_t>(band - 1)], ColourName(colour));
 }
 
 QString ResistorName(const std::array<CodeColour, 4> &bands)

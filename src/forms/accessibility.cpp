@@ -19,8 +19,7 @@ class ClientAreaAccessible : public QAccessibleWidget
 public:
     explicit ClientAreaAccessible(QWidget *area)
         : QAccessibleWidget(area, QAccessible::Pane)
-    {
-    }
+    { }
 
     int childCount() const override { return static_cast<int>(controls().size()); }
 
@@ -59,8 +58,7 @@ class ShapeAccessible : public QAccessibleWidget
 public:
     explicit ShapeAccessible(QWidget *shape)
         : QAccessibleWidget(shape, QAccessible::Graphic)
-    {
-    }
+    { }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -75,8 +73,7 @@ class CommandLabelAccessible : public QAccessibleWidget
 public:
     explicit CommandLabelAccessible(Label *label)
         : QAccessibleWidget(label, QAccessible::Button)
-    {
-    }
+    { }
 
     QString text(QAccessible::Text kind) const override
     {

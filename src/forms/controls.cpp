@@ -116,8 +116,15 @@ void TextBox::keyPressEvent(QKeyEvent *event)
     const bool editingKey = key == Qt::Key_Backspace || key == Qt::Key_Return
         || key == Qt::Key_Enter || key == Qt::Key_Escape;
     const bool character = !event->text().isEmpty() && key != Qt::Key_Delete;
-    if (editingKey || character)
+    if (editingKey || character) {
+        // A handler that moves the focus away deselects the text; the key still acts on the
+        // selection it was typed over.
+        const int start = selectionStart();
+        const int length = selectionLength();
         Q_EMIT KeyPress();
+        if (start >= 0 && !hasSelectedText())
+            setSelection(start, length);
+    }
     QLineEdit::keyPressEvent(event);
 }
 

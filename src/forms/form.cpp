@@ -2,7 +2,12 @@
 
 #include "twips.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 
 #include <algorithm>
@@ -26,6 +31,10 @@ Form::Form(Menu menu, QWidget *parent)
     // The window takes exactly the size of its menu bar and client area; the user cannot
     // resize it by the frame.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (now && now == menuWidget() && old && old->window() == this)
+            m_controlBeforeMenu = old;
+    });
 }
 
 void Form::setWidth(float twips)
@@ -80,9 +89,49 @@ void Form::showCentred()
     showModeless();
 }
 
+QMenu *Form::addMenu(const QString &title)
+{
+    QMenu *menu = menuBar()->addMenu(title);
+    menu->installEventFilter(this);
+    return menu;
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    // An open menu takes every key; the function keys of its window are handed on.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (QAction *action = actionForShortcut(QKeySequence(key->keyCombination()))) {
+            static_cast<QMenu *>(watched)->close();
+            // Run once the menu is gone, as a shortcut pressed without it would.
+            QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QWidget *Form::controlBeforeMenu() const
+{
+    return m_controlBeforeMenu;
+}
+
+QAction *Form::actionForShortcut(const QKeySequence &keys) const
+{
+    for (QAction *action : findChildren<QAction *>()) {
+        if (!action->shortcut().isEmpty() && action->shortcut() == keys && action->isEnabled())
+            return action;
+    }
+    return nullptr;
+}
+
 void Form::showModeless()
 {
-    show();
+    // A minimised window comes back as it was.
+    if (isMinimized())
+        showNormal();
+    else
+        show();
     raise();
     activateWindow();
     // The focus starts on the first control in tab order that takes it.

@@ -3,6 +3,10 @@
 #include "colour.h"
 
 #include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QMenu;
 
 namespace forms {
 
@@ -41,6 +45,13 @@ public:
     QWidget *client() const { return m_client; }
 
     void setCaption(const QString &caption);
+
+    // Adds a menu to the menu bar. While it is open, the window's function keys still act: the
+    // menu closes and the item with that shortcut runs.
+    QMenu *addMenu(const QString &title);
+
+    // The control that had the keyboard focus before the menu bar took it.
+    QWidget *controlBeforeMenu() const;
     void setBackColor(ColourValue colour);
 
     // Shows the window modeless, centred on the screen.
@@ -54,10 +65,15 @@ public:
     static constexpr float FrameHeightWithMenu = 650;
     static constexpr float FrameHeightWithoutMenu = 390;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void applySize();
+    QAction *actionForShortcut(const QKeySequence &keys) const;
 
     ClientArea *m_client = nullptr;
+    QPointer<QWidget> m_controlBeforeMenu;
     float m_frameHeight = FrameHeightWithoutMenu;
     float m_width = 0;
     float m_height = 0;

@@ -1,13 +1,32 @@
 #include "runtime.h"
 
+#include "form.h"
+
 #include <QApplication>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
 namespace forms {
 
-int DesktopRuntime::MsgBox(const QString &prompt, int style, const QString &title)
+int Runtime::MsgBox(const QString &prompt, int style, const QString &title)
+{
+    QPointer<QWidget> control = QApplication::focusWidget();
+    if (auto *bar = qobject_cast<QMenuBar *>(control.data())) {
+        if (auto *form = qobject_cast<Form *>(bar->window()))
+            control = form->controlBeforeMenu();
+    }
+    const int pressed = showMessageBox(prompt, style, title);
+    if (control && control->isVisible()) {
+        control->activateWindow();
+        control->setFocus(Qt::OtherFocusReason);
+    }
+    return pressed;
+}
+
+int DesktopRuntime::showMessageBox(const QString &prompt, int style, const QString &title)
 {
     QMessageBox box;
     box.setWindowTitle(title);

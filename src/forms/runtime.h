@@ -23,19 +23,26 @@ class Runtime
 public:
     virtual ~Runtime() = default;
 
-    // Shows a modal message box and returns the button pressed (vbOK, vbYes or vbNo).
-    virtual int MsgBox(const QString &prompt, int style, const QString &title) = 0;
+    // Shows a modal message box and returns the button pressed (vbOK, vbYes or vbNo). Once it
+    // is answered, the keyboard focus is back in the control that had it before: where the
+    // menu bar had taken it, in the control that had it before the menu bar.
+    int MsgBox(const QString &prompt, int style, const QString &title);
 
     // Ends the program: every window closes at once and no further event is handled.
     virtual void End() = 0;
+
+protected:
+    virtual int showMessageBox(const QString &prompt, int style, const QString &title) = 0;
 };
 
 // The real thing: QMessageBox, and leaving the event loop.
 class DesktopRuntime final : public Runtime
 {
 public:
-    int MsgBox(const QString &prompt, int style, const QString &title) override;
     void End() override;
+
+protected:
+    int showMessageBox(const QString &prompt, int style, const QString &title) override;
 };
 
 } // namespace forms

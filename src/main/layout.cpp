@@ -228,14 +228,14 @@ void Form1::createMenu()
     };
 
     menuBar()->setAccessibleName(u"Меню"_s);
-    upr = menuBar()->addMenu(u"Основное меню"_s);
+    upr = addMenu(u"Основное меню"_s);
     upr->setObjectName(u"upr"_s);
     upr->setAccessibleName(upr->title());
     Auther = item(upr, u"Auther"_s, captions::Collapsed, Qt::Key_F3, &Form1::Auther_Click);
     Lbl2 = item(upr, u"Lbl2"_s, u"Легенда"_s, Qt::Key_F4, &Form1::Lbl2_Click);
     Command1 = item(upr, u"Command1"_s, u"Решить"_s, Qt::Key_F5, &Form1::Command1_Click);
 
-    help = menuBar()->addMenu(u"Помощь"_s);
+    help = addMenu(u"Помощь"_s);
     help->setObjectName(u"help"_s);
     help->setAccessibleName(help->title());
     HElP_cmd = item(help, u"HElP_cmd"_s, u"Как пользоваться"_s, Qt::Key_F1, &Form1::HElP_cmd_Click);

@@ -1,12 +1,15 @@
 #include "colourcode/names.h"
-#include "colourcode/nominal.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "support/mainwindow.h"
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -56,6 +59,16 @@ private Q_SLOTS:
     void solvePaintsTheBands();
     void bandsWithoutAColourKeepTheirs();
     void paintingNeverChangesTheTable();
+
+    // Keys and focus.
+    void functionKeysActWhileAMenuIsOpen_data();
+    void functionKeysActWhileAMenuIsOpen();
+    void typingOverASelectedDigitReplacesIt();
+    void aLocaleThatWritesAPoint();
+    void focusComesBackAfterABox_data();
+    void focusComesBackAfterABox();
+    void focusComesBackAfterARealBox_data();
+    void focusComesBackAfterARealBox();
 
     // At rest.
     void readoutTimerRunsOnlyWhileTheReadoutCanChange();
@@ -591,33 +604,44 @@ void tst_Main::solvePaintsTheBands_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("multiplierAfter");
     QTest::addColumn<QList<CodeColour>>("bands");
+    QTest::addColumn<QString>("readoutAfter");
     using C = CodeColour;
-    const auto row
-        = [](const char *typed, const char *option, const QString &after, QList<CodeColour> bands) {
-              QTest::addRow("%s %s", typed, option)
-                  << QString::fromLatin1(typed) << QString::fromLatin1(option) << after << bands;
-          };
-    row("47100", "Option3", u"100"_s, {C::ColorYellow, C::ColorViolet, C::ColorRed, C::ColorGold});
-    row("011", "Option1", u"1"_s, {C::ColorBlack, C::ColorBrown, C::ColorBlack, C::ColorBrown});
-    row("2310", "Option2", u"10"_s, {C::ColorRed, C::ColorOrange, C::ColorBrown, C::ColorRed});
-    row("452", "Option4", u"100"_s, {C::ColorYellow, C::ColorGreen, C::ColorRed, C::ColorSilver});
-    row("673", "Option5", u"1000"_s, {C::ColorBlue, C::ColorViolet, C::ColorOrange, C::ColorGreen});
-    row("894", "Option6", u"10000"_s, {C::ColorGrey, C::ColorWhite, C::ColorYellow, C::ColorBlue});
+    const auto row = [](const char *typed, const char *option, const QString &after,
+                         QList<CodeColour> bands, const QString &readout) {
+        QTest::addRow("%s %s", typed, option)
+            << QString::fromLatin1(typed) << QString::fromLatin1(option) << after << bands
+            << readout;
+    };
+    row("47100", "Option3", u"100"_s, {C::ColorYellow, C::ColorViolet, C::ColorRed, C::ColorGold},
+        u"4,7 КОм"_s);
+    row("011", "Option1", u"1"_s, {C::ColorBlack, C::ColorBrown, C::ColorBlack, C::ColorBrown},
+        u"1 Ом"_s);
+    row("2310", "Option2", u"10"_s, {C::ColorRed, C::ColorOrange, C::ColorBrown, C::ColorRed},
+        u"230 Ом"_s);
+    row("452", "Option4", u"100"_s, {C::ColorYellow, C::ColorGreen, C::ColorRed, C::ColorSilver},
+        u"4,5 КОм"_s);
+    row("673", "Option5", u"1000"_s, {C::ColorBlue, C::ColorViolet, C::ColorOrange, C::ColorGreen},
+        u"67 КОм"_s);
+    row("894", "Option6", u"10000"_s, {C::ColorGrey, C::ColorWhite, C::ColorYellow, C::ColorBlue},
+        u"890 КОм"_s);
     row("105", "Option7", u"100000"_s,
-        {C::ColorBrown, C::ColorBlack, C::ColorGreen, C::ColorViolet});
-    row("126", "Option8", u"1000000"_s, {C::ColorBrown, C::ColorRed, C::ColorBlue, C::ColorGrey});
+        {C::ColorBrown, C::ColorBlack, C::ColorGreen, C::ColorViolet}, u"1 МОм"_s);
+    row("126", "Option8", u"1000000"_s, {C::ColorBrown, C::ColorRed, C::ColorBlue, C::ColorGrey},
+        u"12 МОм"_s);
     row("337", "Option9", u"10000000"_s,
-        {C::ColorOrange, C::ColorOrange, C::ColorViolet, C::ColorBody});
-    row("558", "", u"100000000"_s, {C::ColorGreen, C::ColorGreen, C::ColorGrey, C::ColorBody});
+        {C::ColorOrange, C::ColorOrange, C::ColorViolet, C::ColorBody}, u"330 МОм"_s);
+    row("558", "", u"100000000"_s, {C::ColorGreen, C::ColorGreen, C::ColorGrey, C::ColorBody},
+        u"5,5 ГОм"_s);
     row("669", "Option3", u"1000000000"_s,
-        {C::ColorBlue, C::ColorBlue, C::ColorWhite, C::ColorGold});
+        {C::ColorBlue, C::ColorBlue, C::ColorWhite, C::ColorGold}, u"66 ГОм"_s);
     row("7711", "Option3", u"1000000000"_s,
-        {C::ColorViolet, C::ColorViolet, C::ColorWhite, C::ColorGold});
+        {C::ColorViolet, C::ColorViolet, C::ColorWhite, C::ColorGold}, u"77 ГОм"_s);
     row("8825", "Option3", u"1000000000"_s,
-        {C::ColorGrey, C::ColorGrey, C::ColorWhite, C::ColorGold});
-    row("990,1", "Option3", u"0,1"_s, {C::ColorWhite, C::ColorWhite, C::ColorGold, C::ColorGold});
+        {C::ColorGrey, C::ColorGrey, C::ColorWhite, C::ColorGold}, u"88 ГОм"_s);
+    row("990,1", "Option3", u"0,1"_s, {C::ColorWhite, C::ColorWhite, C::ColorGold, C::ColorGold},
+        u"9,9 Ом"_s);
     row("990,01", "Option4", u"0,01"_s,
-        {C::ColorWhite, C::ColorWhite, C::ColorSilver, C::ColorSilver});
+        {C::ColorWhite, C::ColorWhite, C::ColorSilver, C::ColorSilver}, u"0,99 Ом"_s);
 }
 
 void tst_Main::solvePaintsTheBands()
@@ -626,6 +650,7 @@ void tst_Main::solvePaintsTheBands()
     QFETCH(QString, option);
     QFETCH(QString, multiplierAfter);
     QFETCH(QList<CodeColour>, bands);
+    QFETCH(QString, readoutAfter);
     MainWindow main;
     MainWindow::type(typed);
     if (!option.isEmpty())
@@ -638,10 +663,7 @@ void tst_Main::solvePaintsTheBands()
         QCOMPARE(main.shownColour(shapes[band]), shown(bands[band]));
     // The rewritten multiplier passed the guard and the readout follows it.
     main.tick();
-    QCOMPARE(main.readout(),
-        colourcode::ComputeNominal(
-            main.field("Text13")->text(), main.field("Text14")->text(), multiplierAfter)
-            .value());
+    QCOMPARE(main.readout(), readoutAfter);
 }
 
 void tst_Main::bandsWithoutAColourKeepTheirs()
@@ -890,6 +912,253 @@ void tst_Main::everyCommandComesBackToRest()
     }
     QCOMPARE(main.field("Text15")->text(), QString());
     QCOMPARE(main.runtime.boxes.size(), 2);
+}
+
+void tst_Main::functionKeysActWhileAMenuIsOpen_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<Qt::Key>("key");
+    for (const char *menu : {"upr", "help"}) {
+        for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5})
+            QTest::addRow("%s F%d", menu, key - Qt::Key_F1 + 1) << QString::fromLatin1(menu) << key;
+    }
+}
+
+void tst_Main::functionKeysActWhileAMenuIsOpen()
+{
+    QFETCH(QString, menu);
+    QFETCH(Qt::Key, key);
+    MainWindow main;
+    QTRY_COMPARE(main.readout(), u"Нет данных"_s);
+    QMenu *open = main.control<QMenu>(qPrintable(menu));
+    open->popup(main.window->mapToGlobal(QPoint(0, 0)));
+    QTRY_VERIFY(open->isVisible());
+    QTest::keyClick(open, key);
+    // The menu closes and the command runs, as it would with the menu closed.
+    QTRY_VERIFY(!open->isVisible());
+    switch (key) {
+    case Qt::Key_F3:
+        QTRY_COMPARE(main.window->Height(), 4440.0f);
+        break;
+    case Qt::Key_F4:
+        QTRY_COMPARE(main.window->Width(), 9500.0f);
+        break;
+    default:
+        QTRY_COMPARE(main.runtime.boxes.size(), 1);
+        QCOMPARE(main.runtime.boxes[0].prompt, u"Ошибка №1. Нет данных"_s);
+        break;
+    }
+    // Any other key is still the menu's own.
+    open->popup(main.window->mapToGlobal(QPoint(0, 0)));
+    QTRY_VERIFY(open->isVisible());
+    QTest::keyClick(open, Qt::Key_F6);
+    QTest::keyClick(open, Qt::Key_Escape);
+    QTRY_VERIFY(!open->isVisible());
+}
+
+void tst_Main::typingOverASelectedDigitReplacesIt()
+{
+    MainWindow main;
+    QLineEdit *first = main.field("Text13");
+    QLineEdit *second = main.field("Text14");
+    QLineEdit *multiplier = main.field("Text15");
+    MainWindow::type(u"47"_s);
+    QCOMPARE(QApplication::focusWidget(), multiplier);
+
+    // Shift+Tab selects the digit; the next one typed replaces it and the focus moves on.
+    QTest::keyClick(multiplier, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), second);
+    QCOMPARE(second->selectedText(), u"7"_s);
+    MainWindow::type(u"8"_s);
+    QCOMPARE(second->text(), u"8"_s);
+    QCOMPARE(QApplication::focusWidget(), multiplier);
+
+    // A double click selects it as well.
+    QTest::mouseDClick(first, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), first);
+    QCOMPARE(first->selectedText(), u"4"_s);
+    MainWindow::type(u"5"_s);
+    QCOMPARE(first->text(), u"5"_s);
+    QCOMPARE(QApplication::focusWidget(), second);
+
+    // A rejected key over a selection leaves the digit as it was; Backspace deletes it.
+    QTest::mouseDClick(first, Qt::LeftButton);
+    MainWindow::type(u"x"_s);
+    QCOMPARE(first->text(), u"5"_s);
+    QTest::mouseDClick(second, Qt::LeftButton);
+    QTest::keyClick(second, Qt::Key_Backspace);
+    QCOMPARE(second->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), multiplier);
+}
+
+void tst_Main::aLocaleThatWritesAPoint()
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+    MainWindow main;
+    QLineEdit *multiplier = main.field("Text15");
+    MainWindow::type(u"47"_s);
+
+    // A comma is no separator here: it is undone, and "0,1" becomes "01".
+    MainWindow::type(u"0,1"_s);
+    QCOMPARE(multiplier->text(), u"01"_s);
+    multiplier->clear();
+    MainWindow::type(u"0.10"_s);
+    QCOMPARE(multiplier->text(), u"0.10"_s);
+    main.tick();
+    QCOMPARE(main.readout(), u"4.7 Ом"_s);
+    QTest::keyClick(main.window.get(), Qt::Key_F5);
+    QCOMPARE(multiplier->text(), u"0.1"_s);
+    QCOMPARE(main.shownColour("Shape3"), QColor(221, 193, 2));
+
+    multiplier->setText(u"0.010"_s);
+    main.tick();
+    QCOMPARE(main.readout(), u"0.47 Ом"_s);
+    QTest::keyClick(main.window.get(), Qt::Key_F5);
+    QCOMPARE(multiplier->text(), u"0.01"_s);
+    QCOMPARE(main.shownColour("Shape3"), QColor(214, 243, 248));
+}
+
+namespace {
+
+// Ways to the two questions: the exit question and the no-data error.
+enum class Asking {
+    MenuBarKeys,
+    MenuBarMouse,
+    ExitLabel,
+    CloseBox,
+    SolveKey,
+    SolveMenuKeys,
+    SolveLabel
+};
+
+void ask(Form1 &window, Asking way)
+{
+    QMenuBar *bar = window.menuBar();
+    switch (way) {
+    case Asking::MenuBarKeys:
+        // Alt enters the menu bar; "Выход" is its third item.
+        QTest::keyClick(&window, Qt::Key_Alt);
+        QTest::keyClick(bar, Qt::Key_Right);
+        QTest::keyClick(bar, Qt::Key_Right);
+        QTest::keyClick(bar, Qt::Key_Return);
+        break;
+    case Asking::MenuBarMouse:
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+            bar->actionGeometry(window.findChild<QAction *>(u"out_cmd2"_s)).center());
+        break;
+    case Asking::ExitLabel:
+        QTest::mouseClick(window.findChild<QLabel *>(u"Label5"_s), Qt::LeftButton);
+        break;
+    case Asking::CloseBox:
+        window.close();
+        break;
+    case Asking::SolveKey:
+        QTest::keyClick(&window, Qt::Key_F5);
+        break;
+    case Asking::SolveMenuKeys:
+        // "Решить" is the last item of the first menu.
+        QTest::keyClick(&window, Qt::Key_Alt);
+        QTest::keyClick(bar, Qt::Key_Return);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        break;
+    case Asking::SolveLabel:
+        QTest::mouseClick(window.findChild<QLabel *>(u"Label3"_s), Qt::LeftButton);
+        break;
+    }
+}
+
+void addAskingRows()
+{
+    QTest::addColumn<Asking>("way");
+    QTest::newRow("exit from the menu bar by keys") << Asking::MenuBarKeys;
+    QTest::newRow("exit from the menu bar by mouse") << Asking::MenuBarMouse;
+    QTest::newRow("exit from its label") << Asking::ExitLabel;
+    QTest::newRow("exit from the close box") << Asking::CloseBox;
+    QTest::newRow("no data from F5") << Asking::SolveKey;
+    QTest::newRow("no data from the menu by keys") << Asking::SolveMenuKeys;
+    QTest::newRow("no data from its label") << Asking::SolveLabel;
+}
+
+} // namespace
+
+void tst_Main::focusComesBackAfterABox_data()
+{
+    addAskingRows();
+}
+
+void tst_Main::focusComesBackAfterABox()
+{
+    QFETCH(Asking, way);
+    MainWindow main;
+    QTRY_COMPARE(main.readout(), u"Нет данных"_s);
+    MainWindow::type(u"4"_s);
+    QCOMPARE(QApplication::focusWidget(), main.field("Text14"));
+    ask(*main.window, way);
+    QTRY_COMPARE(main.runtime.boxes.size(), 1);
+    QTRY_COMPARE(QApplication::focusWidget(), main.field("Text14"));
+    // The next digit goes into that field, never to the menu bar.
+    MainWindow::type(u"7"_s);
+    QCOMPARE(main.field("Text14")->text(), u"7"_s);
+    QCOMPARE(main.runtime.ends, 0);
+}
+
+void tst_Main::focusComesBackAfterARealBox_data()
+{
+    QTest::addColumn<Asking>("way");
+    QTest::addColumn<QString>("answer");
+    for (const QString &answer : {u"Escape"_s, u"Enter on Нет"_s, u"click Нет"_s}) {
+        QTest::addRow("exit from the menu bar by keys, %s", qPrintable(answer))
+            << Asking::MenuBarKeys << answer;
+        QTest::addRow("exit from its label, %s", qPrintable(answer)) << Asking::ExitLabel << answer;
+    }
+    QTest::newRow("no data from F5, Escape") << Asking::SolveKey << u"Escape"_s;
+    QTest::newRow("no data from the menu by keys, Enter")
+        << Asking::SolveMenuKeys << u"Enter on OK"_s;
+}
+
+void tst_Main::focusComesBackAfterARealBox()
+{
+    QFETCH(Asking, way);
+    QFETCH(QString, answer);
+    forms::DesktopRuntime runtime;
+    Form1 window(runtime);
+    window.showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QLineEdit *second = window.findChild<QLineEdit *>(u"Text14"_s);
+    QTRY_COMPARE(window.findChild<QLabel *>(u"Label1"_s)->text(), u"Нет данных"_s);
+    MainWindow::type(u"4"_s);
+    QCOMPARE(QApplication::focusWidget(), second);
+
+    bool answered = false;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, &answering, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || answered)
+            return;
+        answered = true;
+        QAbstractButton *no = box->button(QMessageBox::No);
+        if (answer == u"Escape"_s) {
+            QTest::keyClick(box, Qt::Key_Escape);
+        } else if (answer == u"click Нет"_s) {
+            QTest::mouseClick(no, Qt::LeftButton);
+        } else {
+            QAbstractButton *button = no ? no : box->button(QMessageBox::Ok);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+        }
+    });
+    answering.start(10);
+    ask(window, way);
+    QTRY_VERIFY(answered);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QTRY_COMPARE(QApplication::focusWidget(), second);
+    MainWindow::type(u"7"_s);
+    QCOMPARE(second->text(), u"7"_s);
+    QVERIFY(window.isVisible());
 }
 
 QTEST_MAIN(tst_Main)

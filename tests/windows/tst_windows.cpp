@@ -43,6 +43,9 @@ private Q_SLOTS:
     void enterRightAfterOpeningCloses_data();
     void enterRightAfterOpeningCloses();
     void mainWindowKeepsWorking();
+    void openingAgainBringsItBack_data();
+    void openingAgainBringsItBack();
+    void functionKeysBelongToTheMainWindow();
     void helpTexts_data();
     void helpTexts();
     void aboutTexts();
@@ -289,6 +292,59 @@ void tst_Windows::contactLinksAreButtons()
     for (int i = 0; i < client->childCount(); ++i)
         QVERIFY2(!client->child(i)->text(QAccessible::Name).isEmpty(),
             qPrintable(client->child(i)->object()->objectName()));
+}
+
+void tst_Windows::openingAgainBringsItBack_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("help") << Qt::Key_F1 << u"Помощь"_s;
+    QTest::newRow("about") << Qt::Key_F2 << u"Немного о программке :)"_s;
+}
+
+void tst_Windows::openingAgainBringsItBack()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, title);
+    MainWindow main;
+    QTest::keyClick(main.window.get(), key);
+    QWidget *window = nullptr;
+    QTRY_VERIFY((window = QApplication::activeWindow()) && window->windowTitle() == title);
+
+    // Minimised: the key restores it and brings it to the front.
+    window->showMinimized();
+    QTRY_VERIFY(window->isMinimized());
+    main.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
+    QTest::keyClick(main.window.get(), key);
+    QTRY_VERIFY(!window->isMinimized());
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+
+    // Behind the main window: the same.
+    main.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
+    QTest::keyClick(main.window.get(), key);
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QCOMPARE(openWindows<forms::Form>().size(), 2);
+}
+
+void tst_Windows::functionKeysBelongToTheMainWindow()
+{
+    MainWindow main;
+    main.window->HElP_cmd_Click();
+    main.window->about_Click();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window == main.window.get() || !window->isVisible())
+            continue;
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5})
+            QTest::keyClick(window, key);
+    }
+    QTest::qWait(20);
+    QCOMPARE(main.window->Width(), 7500.0f);
+    QCOMPARE(main.window->Height(), 2450.0f);
+    QVERIFY(main.runtime.boxes.isEmpty());
 }
 
 QTEST_MAIN(tst_Windows)

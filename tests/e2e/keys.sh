@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Real keys: a digit typed over a selected one replaces it (after Shift+Tab and after a double
+# click), and F4 acts while "Основное меню" is dropped down.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_program
+
+xdotool type --delay 40 47
+xdotool key shift+Tab
+xdotool type --delay 40 8
+xdotool mousemove $((x + 44)) $((y + menu_bar + 33)) click --repeat 2 --delay 80 1
+xdotool type --delay 40 5
+xdotool key Tab
+xdotool type --delay 40 100
+xdotool key F5
+wait_for sh -c "xwininfo -id $main_window | grep -q 'Width: 629'" || fail "the legend did not open"
+top=$(client_top)
+geometry "$main_window"
+screenshot
+band() { pixel $((x + $1)) $((top + 60)); }
+expect_eq "band 1 (5 over 4)" "$(band 364)" 008000
+expect_eq "band 2 (8 over 7)" "$(band 380)" DDDDDD
+expect_eq "band 3" "$(band 396)" FF0000
+
+# The menu dropped down by a click; F4 closes it and hides the legend.
+xdotool mousemove $((x + 40)) $((y + menu_bar / 2)) click 1
+sleep 0.3
+xdotool key F4
+wait_for sh -c "xwininfo -id $main_window | grep -q 'Width: 496'" \
+    || fail "F4 did nothing while the menu was open"
+# The menu is gone: the next F4 reaches the window at once.
+xdotool key F4
+wait_for sh -c "xwininfo -id $main_window | grep -q 'Width: 629'" || fail "the menu stayed open"
+echo "keys: passed"
