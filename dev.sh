@@ -15,6 +15,8 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n
 # over AT-SPI as a screen reader does.
 test_packages=(xvfb xdotool imagemagick openbox x11-utils desktop-file-utils appstream
                dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
+# The Debian package is built with its library dependencies worked out, and checked by lintian.
+package_packages=(dpkg-dev binutils lintian)
 # A second build with clang runs every test under the address and undefined-behaviour
 # sanitizers, and the fuzz targets with libFuzzer.
 sanitize_packages=(clang libclang-rt-14-dev)
@@ -56,7 +58,8 @@ run)
     exec ./build/src/app/tsvetoznak
     ;;
 test)
-    install_missing "${build_packages[@]}" "${test_packages[@]}" "${sanitize_packages[@]}"
+    install_missing "${build_packages[@]}" "${test_packages[@]}" "${package_packages[@]}" \
+        "${sanitize_packages[@]}"
     build
     ctest --test-dir build --output-on-failure
     build_sanitized

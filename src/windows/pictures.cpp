@@ -1,26 +1,31 @@
 #include "pictures.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
-
-// The icon files are C arrays as they stand: read straight from memory, without looking for
-// an image format.
-#include "tsvetoznak-16.xpm"
-#include "tsvetoznak-32.xpm"
+#include <QString>
 
 namespace windows {
+
+namespace {
+
+// The sizes a window icon is drawn at, up to twice the largest a title bar or task bar asks
+// for; the larger ones are for the icon theme.
+constexpr int IconSizes[] = {16, 24, 32, 48, 64};
+
+} // namespace
 
 QIcon programIcon()
 {
     QIcon icon;
-    icon.addPixmap(QPixmap(tsvetoznak_16));
-    icon.addPixmap(QPixmap(tsvetoznak_32));
+    for (const int size : IconSizes)
+        icon.addFile(QStringLiteral(":/icons/tsvetoznak-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 
 QPixmap programPicture()
 {
-    return QPixmap(tsvetoznak_32);
+    return programIcon().pixmap(QSize(32, 32), qApp->devicePixelRatio());
 }
 
 } // namespace windows

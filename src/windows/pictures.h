@@ -5,8 +5,8 @@ class QPixmap;
 
 namespace windows {
 
-// The program's picture, a notepad page: the main window's icon in both sizes, and shown at
-// 32 × 32 in the about window.
+// The program's picture, a notepad page: the main window's icon, and shown at 32 × 32 logical
+// pixels in the about window, each drawn at the size that stays sharp on the screen.
 QIcon programIcon();
 QPixmap programPicture();
 

@@ -4,6 +4,8 @@
 set -euo pipefail
 
 readonly program=$1
+# The device pixel ratio the program runs at: 2 doubles every size and offset on the screen.
+readonly scale=${TSVETOZNAK_E2E_SCALE:-1}
 readonly main_title="Определяем цвета из номинала резисторов"
 work=$(mktemp -d)
 pids=()
@@ -41,7 +43,8 @@ wait_for() {
 
 start_display() {
     exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 $((1024 * scale))x$((768 * scale))x24 -nolisten tcp \
+        >"$work/xvfb.log" 2>&1 &
     pids+=($!)
     exec 3>&-
     wait_for test -s "$work/display" || fail "Xvfb did not start"
@@ -54,14 +57,15 @@ start_display() {
 
 # Starts the program in the Russian desktop's way: no locale named, so Russian.
 start_program() {
-    LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+    LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" \
+        >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
     wait_for xdotool search --onlyvisible --name "^$main_title\$" \
         || fail "the main window did not appear"
     main_window=$(xdotool search --onlyvisible --name "^$main_title\$" | head -n 1)
     geometry "$main_window"
-    menu_bar=$((height - 120))
+    menu_bar=$((height - 120 * scale))
     wait_for has_focus "$main_window" || fail "the main window has no keyboard focus"
     wait_for caret_shown || fail "the main window does not take keys"
 }
@@ -71,7 +75,8 @@ start_program() {
 # whose inside is one plain colour while the caret is off or absent.
 caret_shown() {
     local colours
-    colours=$(import -window "$main_window" -crop "17x11+36+$((menu_bar + 28))" +repage \
+    colours=$(import -window "$main_window" \
+        -crop "$((17 * scale))x$((11 * scale))+$((36 * scale))+$((menu_bar + 28 * scale))" +repage \
         -format '%k' info:)
     [ "$colours" -gt 1 ]
 }
@@ -124,10 +129,10 @@ client_top() {
     fail "no client area below the menu bar"
 }
 
-# Clicks at a point of the main window's client area, in pixels.
+# Clicks at a point of the main window's client area, in logical pixels.
 click_client() {
     geometry "$main_window"
-    xdotool mousemove $((x + $1)) $(($(client_top) + $2)) click 1
+    xdotool mousemove $((x + $1 * scale)) $(($(client_top) + $2 * scale)) click 1
 }
 
 activate_main() {

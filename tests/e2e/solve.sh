@@ -7,12 +7,13 @@ start_program
 xdotool type --delay 40 47100
 click_client 133 70
 xdotool key F5
-wait_for sh -c "xwininfo -id $main_window | grep -q 'Width: 629'" || fail "the legend did not open"
+wait_for sh -c "xwininfo -id $main_window | grep -q 'Width: $((629 * scale))'" \
+    || fail "the legend did not open"
 
 top=$(client_top)
 geometry "$main_window"
 screenshot
-band() { pixel $((x + $1)) $((top + 60)); }
+band() { pixel $((x + $1 * scale)) $((top + 60 * scale)); }
 expect_eq "band 1" "$(band 364)" FFFF00
 expect_eq "band 2" "$(band 380)" 8000FF
 expect_eq "band 3" "$(band 396)" FF0000
@@ -20,7 +21,8 @@ expect_eq "band 4" "$(band 412)" DDC102
 
 # The twelve swatches, each at its top-left corner.
 while read -r left top_offset colour name; do
-    expect_eq "swatch $name" "$(pixel $((x + left + 1)) $((top + top_offset + 1)))" "$colour"
+    expect_eq "swatch $name" \
+        "$(pixel $((x + (left + 1) * scale)) $((top + (top_offset + 1) * scale)))" "$colour"
 done <<'SWATCHES'
 504 8 000000 black
 504 24 804000 brown

@@ -1,22 +1,50 @@
 #!/usr/bin/env bash
-# Builds the .deb, unpacks it into a scratch root and starts the installed program there on
-# the offscreen platform: it must come up and keep running until stopped.
+# Builds the .deb and checks it as Debian would: lintian without an error or a warning, library
+# dependencies with version floors, everything installed where it belongs, no run path; then
+# unpacks it into a scratch root and starts the installed program there on the offscreen
+# platform: it must come up and keep running until stopped.
 set -euo pipefail
 build=$1
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$root/out" >/dev/null)
 deb=$(ls "$root"/out/*.deb)
-dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || { echo "no Qt dependency"; exit 1; }
-dpkg -x "$deb" "$root/install"
-for file in usr/bin/tsvetoznak usr/share/applications/org.example.Tsvetoznak.desktop \
-            usr/share/metainfo/org.example.Tsvetoznak.metainfo.xml \
-            usr/share/icons/hicolor/16x16/apps/org.example.Tsvetoznak.xpm \
-            usr/share/icons/hicolor/32x32/apps/org.example.Tsvetoznak.xpm \
-            usr/share/icons/hicolor/scalable/apps/org.example.Tsvetoznak.svg; do
-    [ -f "$root/install/$file" ] || { echo "missing from the package: $file"; exit 1; }
+
+# Info tags are not findings; the rest are.
+lintian --no-tag-display-limit "$deb" >"$root/lintian" 2>&1 || true
+grep -v 'running with root privileges' "$root/lintian" | grep -E '^[EW]:' \
+    && fail "lintian reports the above"
+
+depends=$(dpkg-deb --field "$deb" Depends)
+for floor in 'libc6 (>= ' 'libgcc-s1 (>= ' 'libstdc++6 (>= ' 'libqt6widgets6 (>= ' \
+             'qt6-qpa-plugins' 'fonts-liberation'; do
+    [[ $depends == *"$floor"* ]] || fail "Depends lacks '$floor': $depends"
 done
+[ "$(dpkg-deb --field "$deb" Recommends)" = qt6-wayland ] || fail "Recommends is not qt6-wayland"
+
+dpkg -x "$deb" "$root/install"
+files=(usr/bin/tsvetoznak usr/share/applications/org.example.Tsvetoznak.desktop
+       usr/share/metainfo/org.example.Tsvetoznak.metainfo.xml
+       usr/share/icons/hicolor/scalable/apps/org.example.Tsvetoznak.svg
+       usr/share/man/man1/tsvetoznak.1.gz
+       usr/share/doc/tsvetoznak/copyright usr/share/doc/tsvetoznak/changelog.gz)
+for size in 16 24 32 48 64 128 256; do
+    files+=("usr/share/icons/hicolor/${size}x$size/apps/org.example.Tsvetoznak.png")
+done
+for file in "${files[@]}"; do
+    [ -f "$root/install/$file" ] || fail "missing from the package: $file"
+done
+for size in 16 24 32 48 64 128 256; do
+    [ "$(identify -format '%wx%h' \
+        "$root/install/usr/share/icons/hicolor/${size}x$size/apps/org.example.Tsvetoznak.png")" \
+        = "${size}x$size" ] || fail "the ${size} pixel icon has another size"
+done
+readelf -d "$root/install/usr/bin/tsvetoznak" | grep -q -E 'RPATH|RUNPATH' \
+    && fail "the installed program keeps a run path"
+[ "$("$root/install/usr/bin/tsvetoznak" --version)" = "Цветознак v1.0 (tsvetoznak 1.0.0)" ] \
+    || fail "the installed program does not say its version"
 
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/install/usr/bin/tsvetoznak" >"$root/log" 2>&1 \
