@@ -28,6 +28,15 @@ QString caption(const QWidget *window, const char *name)
     return window->findChild<QLabel *>(QString::fromLatin1(name))->text();
 }
 
+// The two secondary windows: the key that opens each, and its title.
+void addWindowRows()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("help") << Qt::Key_F1 << u"Помощь"_s;
+    QTest::newRow("about") << Qt::Key_F2 << u"Немного о программке :)"_s;
+}
+
 } // namespace
 
 class tst_Windows : public QObject
@@ -56,10 +65,7 @@ private Q_SLOTS:
 
 void tst_Windows::eachWindowOpensOnce_data()
 {
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("help") << Qt::Key_F1 << u"Помощь"_s;
-    QTest::newRow("about") << Qt::Key_F2 << u"Немного о программке :)"_s;
+    addWindowRows();
 }
 
 void tst_Windows::eachWindowOpensOnce()
@@ -296,10 +302,7 @@ void tst_Windows::contactLinksAreButtons()
 
 void tst_Windows::openingAgainBringsItBack_data()
 {
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("help") << Qt::Key_F1 << u"Помощь"_s;
-    QTest::newRow("about") << Qt::Key_F2 << u"Немного о программке :)"_s;
+    addWindowRows();
 }
 
 void tst_Windows::openingAgainBringsItBack()
