@@ -1,7 +1,6 @@
 #include "accessibility.h"
 
 #include "controls.h"
-#include "form.h"
 
 #include <QAccessibleWidget>
 #include <QMenu>
