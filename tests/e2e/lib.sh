@@ -41,18 +41,31 @@ wait_for() {
     done
 }
 
+# An X server and window manager of this test's own. Once in many runs the window manager could
+# not reach a server that had said it was ready; such a server is replaced by a new one.
 start_display() {
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 $((1024 * scale))x$((768 * scale))x24 -nolisten tcp \
-        >"$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    exec 3>&-
-    wait_for test -s "$work/display" || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n 1 "$work/display")"
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    pids+=($!)
-    wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
-        || fail "openbox did not start"
+    local attempt xvfb wm
+    for attempt in 1 2 3; do
+        : >"$work/display"
+        exec 3>"$work/display"
+        Xvfb -displayfd 3 -screen 0 $((1024 * scale))x$((768 * scale))x24 -nolisten tcp \
+            >"$work/xvfb.log" 2>&1 &
+        xvfb=$!
+        pids+=("$xvfb")
+        exec 3>&-
+        wait_for test -s "$work/display" || fail "Xvfb did not start"
+        export DISPLAY=":$(head -n 1 "$work/display")"
+        openbox --sm-disable >"$work/openbox.log" 2>&1 &
+        wm=$!
+        pids+=("$wm")
+        if wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
+            return
+        fi
+        echo "attempt $attempt: no window manager on $DISPLAY" >&2
+        kill "$wm" "$xvfb" 2>/dev/null || true
+        wait "$wm" "$xvfb" 2>/dev/null || true
+    done
+    fail "openbox did not start"
 }
 
 # Starts the program in the Russian desktop's way: no locale named, so Russian.
