@@ -24,6 +24,7 @@ namespace fs = std::filesystem;
 constexpr useconds_t SettleMicroseconds = 300'000;
 constexpr int IdleRuns = 5;
 constexpr double IdleSeconds = 10; // as the probe idles
+constexpr const char *CaretVariable = "TSVETOZNAK_BENCH_CARET";
 
 struct Run
 {
@@ -127,6 +128,7 @@ struct Side
     std::vector<double> startups; // ms
     Idling active;
     Idling inactive;
+    Idling caret; // the baseline only: a focused line edit
     double peakMiB = 0;
 
     void addStartup(const Run &run)
@@ -205,6 +207,12 @@ int main(int argc, char *argv[])
         bare.active.add(launch(baseline, "idle"));
         ours.inactive.add(launch(program, "idle-inactive"));
         bare.inactive.add(launch(baseline, "idle-inactive"));
+        // Qt's caret alone, its pixels put on the screen as the program puts them.
+        setenv(CaretVariable, "1", 1);
+        setenv("QT_XCB_NO_MITSHM", "1", 1);
+        bare.caret.add(launch(baseline, "idle"));
+        unsetenv(CaretVariable);
+        unsetenv("QT_XCB_NO_MITSHM");
     }
     const double tick = tickNs(here / "bench_tick");
 
@@ -233,6 +241,8 @@ int main(int argc, char *argv[])
             number(bareCpu, 3), "+" + number(cpu - bareCpu, 3), "<= +0.05");
     };
     idling("active", ours.active, bare.active, "<= +3");
+    row("  the same, baseline with a caret", "", number(median(bare.caret.cpu), 3),
+        "+" + number(median(ours.active.cpu) - median(bare.caret.cpu), 3), "");
     idling("inactive", ours.inactive, bare.inactive, "<= +0");
     row("one readout tick, ns", number(tick, 0), "", "", "< 2000");
     const auto [fastest, slowest] = std::minmax_element(ours.startups.begin(), ours.startups.end());
