@@ -92,6 +92,8 @@ void Form::showCentred()
 QMenu *Form::addMenu(const QString &title)
 {
     QMenu *menu = menuBar()->addMenu(title);
+    // Dropped down, it is read out by its title.
+    menu->setAccessibleName(title);
     menu->installEventFilter(this);
     return menu;
 }
@@ -119,7 +121,7 @@ QWidget *Form::controlBeforeMenu() const
 QAction *Form::actionForShortcut(const QKeySequence &keys) const
 {
     for (QAction *action : findChildren<QAction *>()) {
-        if (!action->shortcut().isEmpty() && action->shortcut() == keys && action->isEnabled())
+        if (action->shortcut() == keys && action->isEnabled())
             return action;
     }
     return nullptr;

@@ -46,8 +46,9 @@ public:
 
     void setCaption(const QString &caption);
 
-    // Adds a menu to the menu bar. While it is open, the window's function keys still act: the
-    // menu closes and the item with that shortcut runs.
+    // Adds a menu to the menu bar, named by its title for assistive technology. While it is
+    // open, the window's function keys still act: the menu closes and the item with that
+    // shortcut runs.
     QMenu *addMenu(const QString &title);
 
     // The control that had the keyboard focus before the menu bar took it.

@@ -11,14 +11,12 @@
 
 using colourcode::CodeColour;
 
-void Form1::InitColors()
+// Which code colour each legend swatch shows: InitColors paints it, the layout captions it with
+// the colour's name.
+std::array<std::pair<forms::Label *, CodeColour>, colourcode::CodeColourCount>
+Form1::legendSwatches() const
 {
-    for (std::size_t row = 0; row < colourcode::CodeColourCount; ++row)
-        ColourTable[static_cast<CodeColour>(row)] = colourcode::CodeColourValues[row];
-    // The body colour is whatever the layout gave the bands.
-    ColourTable[CodeColour::ColorBody] = Shape1->BackColor();
-
-    const std::pair<forms::Label *, CodeColour> legend[] = {
+    return {{
         {Label12, CodeColour::ColorSilver},
         {Label13, CodeColour::ColorGold},
         {Label14, CodeColour::ColorBlack},
@@ -31,8 +29,17 @@ void Form1::InitColors()
         {Label21, CodeColour::ColorViolet},
         {Label22, CodeColour::ColorGrey},
         {Label23, CodeColour::ColorWhite},
-    };
-    for (const auto &[label, colour] : legend)
+    }};
+}
+
+void Form1::InitColors()
+{
+    for (std::size_t row = 0; row < colourcode::CodeColourCount; ++row)
+        ColourTable[static_cast<CodeColour>(row)] = colourcode::CodeColourValues[row];
+    // The body colour is whatever the layout gave the bands.
+    ColourTable[CodeColour::ColorBody] = Shape1->BackColor();
+
+    for (const auto &[label, colour] : legendSwatches())
         label->setBackColor(ColourTable[colour]);
 }
 

@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
+#include <utility>
+
 class QAction;
 class QMenu;
 class QTimer;
@@ -72,6 +75,8 @@ private:
     void wakeReadout();
 
     // Colour table, legend and bands (bands.cpp).
+    std::array<std::pair<forms::Label *, colourcode::CodeColour>, colourcode::CodeColourCount>
+    legendSwatches() const;
     void InitColors();
     void PaintBand1();
     void PaintBand2();

@@ -132,28 +132,27 @@ void Form1::createControls()
     for (forms::Label *label : {Label3, Label4, Label5})
         label->setActsAsButton();
 
-    // Legend: twelve swatches captioned with the colours' names, painted by InitColors.
-    using colourcode::CodeColour;
+    // Legend: twelve swatches, painted by InitColors and captioned with the names of the colours
+    // they show.
     const struct
     {
         forms::Label *&label;
         const char16_t *name;
-        CodeColour colour;
         Place place;
         forms::ColourValue captionColour;
     } legend[] = {
-        {Label14, u"Label14", CodeColour::ColorBlack, {7560, 120, 660, 210}, WhiteText},
-        {Label15, u"Label15", CodeColour::ColorBrown, {7560, 360, 1050, 210}, WhiteText},
-        {Label16, u"Label16", CodeColour::ColorRed, {7560, 600, 720, 210}, WhiteText},
-        {Label17, u"Label17", CodeColour::ColorOrange, {7560, 840, 1005, 210}, WhiteText},
-        {Label12, u"Label12", CodeColour::ColorSilver, {7560, 1080, 1065, 210}, GreyText},
-        {Label19, u"Label19", CodeColour::ColorGreen, {7560, 1320, 735, 210}, WhiteText},
-        {Label21, u"Label21", CodeColour::ColorViolet, {8280, 120, 1080, 210}, WhiteText},
-        {Label18, u"Label18", CodeColour::ColorYellow, {8640, 360, 705, 210}, GreyText},
-        {Label13, u"Label13", CodeColour::ColorGold, {8640, 600, 705, 210}, GreyText},
-        {Label22, u"Label22", CodeColour::ColorGrey, {8760, 840, 540, 210}, GreyText},
-        {Label23, u"Label23", CodeColour::ColorWhite, {8760, 1080, 540, 210}, GreyText},
-        {Label20, u"Label20", CodeColour::ColorBlue, {8760, 1320, 525, 210}, WhiteText},
+        {Label14, u"Label14", {7560, 120, 660, 210}, WhiteText},
+        {Label15, u"Label15", {7560, 360, 1050, 210}, WhiteText},
+        {Label16, u"Label16", {7560, 600, 720, 210}, WhiteText},
+        {Label17, u"Label17", {7560, 840, 1005, 210}, WhiteText},
+        {Label12, u"Label12", {7560, 1080, 1065, 210}, GreyText},
+        {Label19, u"Label19", {7560, 1320, 735, 210}, WhiteText},
+        {Label21, u"Label21", {8280, 120, 1080, 210}, WhiteText},
+        {Label18, u"Label18", {8640, 360, 705, 210}, GreyText},
+        {Label13, u"Label13", {8640, 600, 705, 210}, GreyText},
+        {Label22, u"Label22", {8760, 840, 540, 210}, GreyText},
+        {Label23, u"Label23", {8760, 1080, 540, 210}, GreyText},
+        {Label20, u"Label20", {8760, 1320, 525, 210}, WhiteText},
     };
     const QFont tahoma9 = forms::font(forms::Tahoma, 9);
     for (const auto &swatch : legend) {
@@ -161,8 +160,9 @@ void Form1::createControls()
             form, QString::fromUtf16(swatch.name), swatch.place, AutoSize::GrowRight);
         swatch.label->setFont(tahoma9);
         swatch.label->setForeColor(swatch.captionColour);
-        swatch.label->setCaption(colourcode::ColourName(swatch.colour));
     }
+    for (const auto &[label, colour] : legendSwatches())
+        label->setCaption(colourcode::ColourName(colour));
 
     // Banner strip: runs of blanks push each part onto a wrapped line of its own.
     const QFont courierNew12 = forms::font(forms::CourierNew, 12);
@@ -230,14 +230,12 @@ void Form1::createMenu()
     menuBar()->setAccessibleName(u"Меню"_s);
     upr = addMenu(u"Основное меню"_s);
     upr->setObjectName(u"upr"_s);
-    upr->setAccessibleName(upr->title());
     Auther = item(upr, u"Auther"_s, captions::Collapsed, Qt::Key_F3, &Form1::Auther_Click);
     Lbl2 = item(upr, u"Lbl2"_s, u"Легенда"_s, Qt::Key_F4, &Form1::Lbl2_Click);
     Command1 = item(upr, u"Command1"_s, u"Решить"_s, Qt::Key_F5, &Form1::Command1_Click);
 
     help = addMenu(u"Помощь"_s);
     help->setObjectName(u"help"_s);
-    help->setAccessibleName(help->title());
     HElP_cmd = item(help, u"HElP_cmd"_s, u"Как пользоваться"_s, Qt::Key_F1, &Form1::HElP_cmd_Click);
     tire2 = help->addSeparator();
     tire2->setObjectName(u"tire2"_s);
