@@ -73,6 +73,11 @@ void Label::fitCaption()
 {
     if (m_autoSize == AutoSize::Off)
         return;
+    // Measuring a caption loads its font; a label out of sight is measured once it is shown,
+    // and so a window shows sooner when it starts with part of itself hidden.
+    m_fitWhenShown = !isVisible();
+    if (m_fitWhenShown)
+        return;
     resize(sizeHint());
     if (m_autoSize == AutoSize::CentredInContainer && parentWidget())
         move((parentWidget()->width() - width()) / 2, y());
@@ -100,6 +105,13 @@ void Label::changeEvent(QEvent *event)
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         fitCaption();
+}
+
+void Label::showEvent(QShowEvent *event)
+{
+    if (m_fitWhenShown)
+        fitCaption();
+    QLabel::showEvent(event);
 }
 
 TextBox::TextBox(QWidget *container, const QString &name, Place place)

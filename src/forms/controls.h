@@ -62,6 +62,7 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void fitCaption();
@@ -69,6 +70,7 @@ private:
     Colours m_colours;
     AutoSize m_autoSize = AutoSize::Off;
     bool m_actsAsButton = false;
+    bool m_fitWhenShown = false;
 };
 
 class TextBox : public QLineEdit

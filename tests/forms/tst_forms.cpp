@@ -150,13 +150,35 @@ void tst_Forms::labelFitsItsCaption()
         &container, u"Grows"_s, {150, 150, 300, 240}, forms::Label::AutoSize::GrowRight);
     forms::Label centred(
         &container, u"Centred"_s, {150, 450, 300, 240}, forms::Label::AutoSize::CentredInContainer);
-    for (const QString &caption : {u"1"_s, u"Нет данных"_s, u"470 МОм"_s}) {
+    const auto fitted = [&] {
+        return grows.x() == 10 && grows.size() == grows.sizeHint()
+            && centred.size() == centred.sizeHint()
+            && std::abs(centred.geometry().center().x() - 100) <= 1;
+    };
+    // Set before the window is shown, the caption is fitted when it is.
+    grows.setCaption(u"Нет данных"_s);
+    centred.setCaption(u"Нет данных"_s);
+    container.show();
+    QVERIFY(fitted());
+    for (const QString &caption : {u"1"_s, u"470 МОм"_s}) {
         grows.setCaption(caption);
         centred.setCaption(caption);
-        QCOMPARE(grows.x(), 10);
-        QCOMPARE(grows.width(), grows.sizeHint().width());
-        QVERIFY(std::abs(centred.geometry().center().x() - 100) <= 1);
+        QVERIFY(fitted());
     }
+    // Hidden, a label takes a new caption and a new font, and fits both once shown again.
+    grows.hide();
+    centred.hide();
+    grows.setCaption(u"Коричневый"_s);
+    centred.setCaption(u"Коричневый"_s);
+    QFont larger = grows.font();
+    larger.setPointSize(larger.pointSize() * 2);
+    grows.setFont(larger);
+    centred.setFont(larger);
+    grows.show();
+    centred.show();
+    QVERIFY(fitted());
+    QVERIFY(grows.width() > grows.fontMetrics().horizontalAdvance(u"Коричн"_s));
+
     int clicks = 0;
     QObject::connect(&grows, &forms::Label::Click, [&] { ++clicks; });
     QTest::mouseClick(&grows, Qt::LeftButton);
