@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,6 +27,7 @@ constexpr useconds_t SettleMicroseconds = 300'000;
 constexpr int IdleRuns = 5;
 constexpr double IdleSeconds = 10; // as the probe idles
 constexpr const char *CaretVariable = "TSVETOZNAK_BENCH_CARET";
+constexpr const char *BlinkVariable = "TSVETOZNAK_BENCH_BLINK";
 
 struct Run
 {
@@ -129,6 +132,7 @@ struct Side
     Idling active;
     Idling inactive;
     Idling caret; // the baseline only: a focused line edit
+    Idling blink; // the baseline only: a line a pixel wide, blinking
     double peakMiB = 0;
 
     void addStartup(const Run &run)
@@ -162,6 +166,17 @@ std::string number(double value, int decimals)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string difference(double value, int decimals)
+{
+    char text[32];
+    const double scale = std::pow(10.0, decimals);
+    double rounded = std::round(value * scale) / scale;
+    if (rounded == 0)
+        rounded = 0; // a difference that rounds to nothing is shown as +0, not as -0
+    std::snprintf(text, sizeof text, "%+.*f", decimals, rounded);
     return text;
 }
 
@@ -207,11 +222,15 @@ int main(int argc, char *argv[])
         bare.active.add(launch(baseline, "idle"));
         ours.inactive.add(launch(program, "idle-inactive"));
         bare.inactive.add(launch(baseline, "idle-inactive"));
-        // Qt's caret alone, its pixels put on the screen as the program puts them.
-        setenv(CaretVariable, "1", 1);
+        // Qt's caret alone, and the least blink, their pixels put on the screen as the program
+        // puts its own.
         setenv("QT_XCB_NO_MITSHM", "1", 1);
-        bare.caret.add(launch(baseline, "idle"));
-        unsetenv(CaretVariable);
+        for (const auto &[variable, idling] :
+            {std::pair {CaretVariable, &bare.caret}, std::pair {BlinkVariable, &bare.blink}}) {
+            setenv(variable, "1", 1);
+            idling->add(launch(baseline, "idle"));
+            unsetenv(variable);
+        }
         unsetenv("QT_XCB_NO_MITSHM");
     }
     const double tick = tickNs(here / "bench_tick");
@@ -236,13 +255,17 @@ int main(int argc, char *argv[])
         const double wakeups = median(program.wakeups);
         const double bareWakeups = median(baseline.wakeups);
         row((std::string("wake-ups at rest, per s, ") + what).c_str(), number(wakeups, 1),
-            number(bareWakeups, 1), "+" + number(wakeups - bareWakeups, 1), wakeupGoal);
+            number(bareWakeups, 1), difference(wakeups - bareWakeups, 1), wakeupGoal);
         row((std::string("CPU at rest, % of a core, ") + what).c_str(), number(cpu, 3),
-            number(bareCpu, 3), "+" + number(cpu - bareCpu, 3), "<= +0.05");
+            number(bareCpu, 3), difference(cpu - bareCpu, 3), "<= +0.05");
     };
     idling("active", ours.active, bare.active, "<= +3");
-    row("  the same, baseline with a caret", "", number(median(bare.caret.cpu), 3),
-        "+" + number(median(ours.active.cpu) - median(bare.caret.cpu), 3), "");
+    const auto against = [&ours](const char *what, const Idling &baseline) {
+        row(what, "", number(median(baseline.cpu), 3),
+            difference(median(ours.active.cpu) - median(baseline.cpu), 3), "");
+    };
+    against("  the same, baseline with a caret", bare.caret);
+    against("  the same, baseline blinking 1 px", bare.blink);
     idling("inactive", ours.inactive, bare.inactive, "<= +0");
     row("one readout tick, ns", number(tick, 0), "", "", "< 2000");
     const auto [fastest, slowest] = std::minmax_element(ours.startups.begin(), ours.startups.end());
