@@ -15,33 +15,36 @@ namespace forms {
 void Colours::setBackColor(QWidget *widget, ColourValue colour)
 {
     m_back = colour;
-    QPalette palette = widget->palette();
-    const QColor shown = toQColor(colour);
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, shown);
-    widget->setPalette(palette);
+    apply(widget);
 }
 
 void Colours::setForeColor(QWidget *widget, ColourValue colour)
 {
     m_fore = colour;
+    apply(widget);
+}
+
+void Colours::apply(QWidget *widget) const
+{
     QPalette palette = widget->palette();
-    const QColor shown = toQColor(colour);
+    const QColor back = toQColor(m_back);
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, back);
+    const QColor fore = toQColor(m_fore);
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, shown);
+        palette.setColor(role, fore);
     widget->setPalette(palette);
 }
 
 namespace {
 
 // Every control starts with the window's common colours.
-void setUp(QWidget *control, const QString &name, Place place, Colours &colours)
+void setUp(QWidget *control, const QString &name, Place place, const Colours &colours)
 {
     control->setObjectName(name);
     control->setGeometry(place.pixels());
     control->setAutoFillBackground(true);
-    colours.setBackColor(control, colours.back());
-    colours.setForeColor(control, colours.fore());
+    colours.apply(control);
 }
 
 } // namespace

@@ -21,6 +21,8 @@ class Colours
 public:
     void setBackColor(QWidget *widget, ColourValue colour);
     void setForeColor(QWidget *widget, ColourValue colour);
+    // Gives the widget both colours at once.
+    void apply(QWidget *widget) const;
     ColourValue back() const { return m_back; }
     ColourValue fore() const { return m_fore; }
 
