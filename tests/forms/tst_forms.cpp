@@ -171,7 +171,7 @@ void tst_Forms::labelFitsItsCaption()
     grows.setCaption(u"Коричневый"_s);
     centred.setCaption(u"Коричневый"_s);
     QFont larger = grows.font();
-    larger.setPointSize(larger.pointSize() * 2);
+    larger.setPointSizeF(larger.pointSizeF() * 2);
     grows.setFont(larger);
     centred.setFont(larger);
     grows.show();
