@@ -3,7 +3,6 @@
 #include "controls.h"
 
 #include <QAccessibleWidget>
-#include <QMenu>
 
 using namespace Qt::StringLiterals;
 
@@ -43,8 +42,7 @@ private:
         QList<QWidget *> list;
         for (QObject *object : widget()->children()) {
             auto *control = qobject_cast<QWidget *>(object);
-            if (control && !control->isWindow() && !qobject_cast<QMenu *>(control)
-                && !control->property(Decorative).toBool())
+            if (control && !control->isWindow() && !control->property(Decorative).toBool())
                 list.append(control);
         }
         return list;
