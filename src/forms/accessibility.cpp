@@ -3,6 +3,12 @@
 #include "controls.h"
 
 #include <QAccessibleWidget>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 
 using namespace Qt::StringLiterals;
 
@@ -91,12 +97,104 @@ public:
     }
 };
 
+// A window's announcements. Qt 6.8 and later send them as announcement events. Before that,
+// AT-SPI has no signal for them that Debian 12's screen reader takes, but Orca speaks a
+// notification the moment it becomes showing, and one inside a status bar without naming its
+// role. Bar and notification have no size, so nothing of them is ever on the screen; they take
+// neither the focus nor the activation, and show only while an announcement goes out, so that
+// a review of the screen never meets them.
+class Announcement : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Announcement(QWidget *bar)
+        : QWidget(bar)
+    {
+        setGeometry(0, 0, 0, 0);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+};
+
+class AnnouncementBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AnnouncementBar(QWidget *window)
+        : QWidget(window)
+        , m_notification(new Announcement(this))
+    {
+        setGeometry(0, 0, 0, 0);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleName(u"Сообщения"_s);
+        hide();
+    }
+
+    void announce(const QString &text)
+    {
+        m_text = text;
+        if (m_queued)
+            return;
+        m_queued = true;
+        QMetaObject::invokeMethod(this, &AnnouncementBar::deliver, Qt::QueuedConnection);
+    }
+
+private:
+    void deliver()
+    {
+        m_queued = false;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QAccessibleAnnouncementEvent event(window(), m_text);
+        QAccessible::updateAccessibility(&event);
+#else
+        // Named while hidden, so that it shows once, with the new name.
+        m_notification->hide();
+        m_notification->setAccessibleName(m_text);
+        show();
+        m_notification->show();
+        hide();
+#endif
+    }
+
+    Announcement *m_notification = nullptr;
+    QString m_text;
+    bool m_queued = false;
+};
+
+// How AT-SPI names an object in an event: the bus name of its application and its path.
+struct ObjectReference
+{
+    QString service;
+    QDBusObjectPath path;
+};
+
+QDBusArgument &operator<<(QDBusArgument &argument, const ObjectReference &reference)
+{
+    argument.beginStructure();
+    argument << reference.service << reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, ObjectReference &reference)
+{
+    argument.beginStructure();
+    argument >> reference.service >> reference.path;
+    argument.endStructure();
+    return argument;
+}
+
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
     if (className == "forms::ClientArea"_L1)
         return new ClientAreaAccessible(static_cast<QWidget *>(object));
     if (className == "forms::Shape"_L1)
         return new ShapeAccessible(static_cast<QWidget *>(object));
+    if (className == "forms::AnnouncementBar"_L1)
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
+    if (className == "forms::Announcement"_L1)
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     if (className == "forms::Label"_L1) {
         if (auto *label = static_cast<Label *>(object); label->ActsAsButton())
             return new CommandLabelAccessible(label);
@@ -116,4 +214,51 @@ void markDecorative(QWidget *control)
     control->setProperty(Decorative, true);
 }
 
+void announce(QWidget *window, const QString &text)
+{
+    auto *bar = window->findChild<AnnouncementBar *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!bar)
+        bar = new AnnouncementBar(window);
+    bar->announce(text);
+}
+
+void reportVisibility(QWidget *control)
+{
+    // Qt's bridge tells AT-SPI that "showing" changed, but not "visible", which it reports
+    // together with it; a screen reader that keeps states from earlier events then takes a
+    // control just shown for one still hidden, and skips it. The missing events go out on the
+    // bridge's own connection, as the bridge would send them.
+    if (!QAccessible::isActive())
+        return;
+    QDBusConnection bus(u"a11y"_s);
+    if (!bus.isConnected())
+        return;
+    static const QMetaType registered = qDBusRegisterMetaType<ObjectReference>();
+    Q_UNUSED(registered);
+    const ObjectReference application {
+        bus.baseService(), QDBusObjectPath(u"/org/a11y/atspi/accessible/root"_s)};
+    const auto tell = [&](QWidget *widget, const QString &state) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible)
+            return;
+        const QString path
+            = u"/org/a11y/atspi/accessible/"_s + QString::number(QAccessible::uniqueId(accessible));
+        QDBusMessage event
+            = QDBusMessage::createSignal(path, u"org.a11y.atspi.Event.Object"_s, u"StateChanged"_s);
+        event << state << int(widget->isVisible()) << 0
+              << QVariant::fromValue(QDBusVariant(QVariant::fromValue(
+                     ObjectReference {bus.baseService(), QDBusObjectPath(path)})))
+              << QVariant::fromValue(application);
+        bus.send(event);
+    };
+    // Qt has told "showing" of the control itself, but of nothing inside it.
+    tell(control, u"visible"_s);
+    for (QWidget *inside : control->findChildren<QWidget *>()) {
+        tell(inside, u"showing"_s);
+        tell(inside, u"visible"_s);
+    }
+}
+
 } // namespace forms
+
+#include "accessibility.moc"

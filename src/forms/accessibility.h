@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace forms {
@@ -12,5 +13,13 @@ void installAccessibility();
 
 // Keeps a purely decorative control out of the accessibility tree.
 void markDecorative(QWidget *control);
+
+// Has assistive technology speak a short text, without moving the focus or the activation:
+// what a sighted user sees change away from the focus. Of the texts announced while one event
+// is handled, only the last is spoken, once control is back in the event loop.
+void announce(QWidget *window, const QString &text);
+
+// Tells assistive technology that a control, with everything in it, was shown or hidden.
+void reportVisibility(QWidget *control);
 
 } // namespace forms

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QToolTip>
 
 #include <algorithm>
@@ -163,6 +164,12 @@ PushButton::PushButton(QWidget *container, const QString &name, Place place, con
     setGeometry(place.pixels());
     // Enter presses the focused button, in any window.
     setAutoDefault(true);
+}
+
+void PushButton::setCancel()
+{
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window());
+    connect(escape, &QShortcut::activated, this, &QPushButton::click);
 }
 
 Picture::Picture(QWidget *container, const QString &name, Place place, const QPixmap &picture)

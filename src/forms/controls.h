@@ -127,6 +127,10 @@ class PushButton : public QPushButton
 
 public:
     PushButton(QWidget *container, const QString &name, Place place, const QString &caption);
+
+    // Escape anywhere in the button's window presses it, as it does the cancel button of a
+    // dialog.
+    void setCancel();
 };
 
 // A picture shown at its natural size.

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "accessibility.h"
 #include "twips.h"
 
 #include <QAction>
@@ -63,8 +64,13 @@ void Form::applySize()
     // The platform window follows at once, not on the next pass of the event loop.
     layout()->activate();
     const QRect shown = m_client->rect();
-    for (QWidget *control : m_client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        control->setVisible(shown.intersects(control->geometry()));
+    for (QWidget *control : m_client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const bool inside = shown.intersects(control->geometry());
+        if (control->isHidden() != inside)
+            continue;
+        control->setVisible(inside);
+        reportVisibility(control);
+    }
 }
 
 void Form::setCaption(const QString &caption)

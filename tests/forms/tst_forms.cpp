@@ -1,11 +1,14 @@
+#include "forms/accessibility.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/numbers.h"
 #include "forms/runtime.h"
+#include "support/announcements.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -38,6 +41,8 @@ private Q_SLOTS:
     void textBoxRaisesKeyPressBeforeTheKeyActs_data();
     void textBoxRaisesKeyPressBeforeTheKeyActs();
     void labelFitsItsCaption();
+    void announcingShowsNothingAndMovesNothing();
+    void cancelButtonTakesEscape();
 
     void messageBoxStyles_data();
     void messageBoxStyles();
@@ -186,6 +191,67 @@ void tst_Forms::labelFitsItsCaption()
     QCOMPARE(clicks, 1);
 }
 
+void tst_Forms::announcingShowsNothingAndMovesNothing()
+{
+    if (!Announcements::Heard)
+        QSKIP("announced by events that only assistive technology receives");
+    Announcements heard;
+    forms::Form window(forms::Form::Menu::Bar);
+    window.menuBar()->addMenu(u"Меню"_s);
+    window.setClientSize(3000, 1500);
+    forms::TextBox field(window.client(), u"Field"_s, {120, 120, 1500, 300});
+    window.showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field.setFocus();
+    const QImage before = window.grab().toImage();
+
+    // Of what one event announces only the last is spoken, once it has been handled.
+    forms::announce(&window, u"Первое"_s);
+    forms::announce(&window, u"Второе"_s);
+    QCOMPARE(heard.texts(), QStringList());
+    QTRY_COMPARE(heard.texts(), QStringList {u"Второе"_s});
+    // The same text again is heard again.
+    forms::announce(&window, u"Второе"_s);
+    QTRY_COMPARE(heard.texts(), (QStringList {u"Второе"_s, u"Второе"_s}));
+
+    // Not a pixel changed, the focus and the activation stayed, nothing of it is left showing
+    // for a review of the screen to meet, and nothing keeps running.
+    QCOMPARE(window.grab().toImage(), before);
+    QCOMPARE(QApplication::focusWidget(), &field);
+    QCOMPARE(QApplication::activeWindow(), &window);
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(&window);
+    for (int i = 0; i < frame->childCount(); ++i) {
+        QAccessibleInterface *child = frame->child(i);
+        if (child->role() == QAccessible::StatusBar) {
+            QVERIFY(child->state().invisible);
+            QVERIFY(!child->text(QAccessible::Name).isEmpty());
+        }
+    }
+    QVERIFY(window.findChildren<QTimer *>().isEmpty());
+}
+
+void tst_Forms::cancelButtonTakesEscape()
+{
+    forms::Form window(forms::Form::Menu::None);
+    window.setClientSize(3000, 1500);
+    forms::TextBox field(window.client(), u"Field"_s, {120, 120, 1500, 300});
+    forms::PushButton button(window.client(), u"Button"_s, {120, 600, 735, 315}, u"Выход"_s);
+    QSignalSpy clicks(&button, &QPushButton::clicked);
+    window.showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field.setFocus();
+    // An ordinary button leaves Escape to the control with the focus.
+    QTest::keyClick(&field, Qt::Key_Escape);
+    QCOMPARE(clicks.size(), 0);
+    // A cancel button takes it wherever the focus is in its window.
+    button.setCancel();
+    QTest::keyClick(&field, Qt::Key_Escape);
+    QCOMPARE(clicks.size(), 1);
+    button.setFocus();
+    QTest::keyClick(&button, Qt::Key_Escape);
+    QCOMPARE(clicks.size(), 2);
+}
+
 void tst_Forms::messageBoxStyles_data()
 {
     QTest::addColumn<int>("style");
@@ -193,7 +259,8 @@ void tst_Forms::messageBoxStyles_data()
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<int>("pressed");
     QTest::addColumn<int>("answer");
-    QTest::newRow("16 stop") << 16 << int(QMessageBox::Critical) << QStringList {u"OK"_s}
+    // OK in Cyrillic letters, as the about window writes it.
+    QTest::newRow("16 stop") << 16 << int(QMessageBox::Critical) << QStringList {u"ОК"_s}
                              << int(QMessageBox::Ok) << forms::vbOK;
     QTest::newRow("36 question, Yes by default")
         << 36 << int(QMessageBox::Question) << QStringList {u"Да"_s, u"Нет"_s}
@@ -201,7 +268,7 @@ void tst_Forms::messageBoxStyles_data()
     QTest::newRow("36 question, No")
         << 36 << int(QMessageBox::Question) << QStringList {u"Да"_s, u"Нет"_s}
         << int(QMessageBox::No) << forms::vbNo;
-    QTest::newRow("64 information") << 64 << int(QMessageBox::Information) << QStringList {u"OK"_s}
+    QTest::newRow("64 information") << 64 << int(QMessageBox::Information) << QStringList {u"ОК"_s}
                                     << int(QMessageBox::Ok) << forms::vbOK;
 }
 
@@ -237,7 +304,7 @@ void tst_Forms::messageBoxStyles()
     shownButtons.sort();
     buttons.sort();
     QCOMPARE(shownButtons, buttons);
-    QCOMPARE(defaultButton, buttons.contains(u"Да"_s) ? u"Да"_s : u"OK"_s);
+    QCOMPARE(defaultButton, buttons.contains(u"Да"_s) ? u"Да"_s : u"ОК"_s);
 }
 
 void tst_Forms::numberGrammar_data()
