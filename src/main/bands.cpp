@@ -87,7 +87,7 @@ void Form1::PaintBand4()
 
 // The bands and the resistor carry their colours in words as well, for whoever cannot tell the
 // colours apart or cannot see them.
-void Form1::describeBands()
+QString Form1::describeBands()
 {
     forms::Shape *const bands[] = {Shape1, Shape2, Shape3, Shape4};
     std::array<CodeColour, 4> colours {};
@@ -95,5 +95,7 @@ void Form1::describeBands()
         colours[band] = ColourTable.rowOf(bands[band]->BackColor());
         bands[band]->describe(colourcode::BandName(static_cast<int>(band) + 1, colours[band]));
     }
-    Shape5->describe(colourcode::ResistorName(colours));
+    const QString resistor = colourcode::ResistorName(colours);
+    Shape5->describe(resistor);
+    return resistor;
 }

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "colourcode/nominal.h"
+#include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/runtime.h"
 #include "main/captions.h"
@@ -19,6 +20,13 @@ constexpr float LegendWidth = 2000;
 constexpr float CollapsedHeight = 2450;
 constexpr float BannerHeight = 1990;
 
+// What a screen reader says of a command whose result shows away from the focus.
+const QString LegendShownSpoken = u"Легенда показана"_s;
+const QString LegendHiddenSpoken = u"Легенда скрыта"_s;
+const QString ExpandedSpoken = u"Окно развернуто"_s;
+const QString CollapsedSpoken = u"Окно свернуто"_s;
+const QString ClearedSpoken = u"Поля и полосы очищены"_s;
+
 } // namespace
 
 void Form1::showLegend()
@@ -35,10 +43,13 @@ void Form1::hideLegend()
 
 void Form1::Lbl2_Click()
 {
-    if (Width() == NarrowWidth)
+    if (Width() == NarrowWidth) {
         showLegend();
-    else
+        forms::announce(this, LegendShownSpoken);
+    } else {
         hideLegend();
+        forms::announce(this, LegendHiddenSpoken);
+    }
 }
 
 void Form1::Command1_Click()
@@ -51,12 +62,15 @@ void Form1::Command1_Click()
     PaintBand2();
     PaintBand3();
     PaintBand4();
-    describeBands();
+    const QString answer = describeBands();
     // A shown legend is hidden by the toggle and shown again here: Solve always ends with it
     // shown.
     Lbl2_Click();
     if (Width() == NarrowWidth)
         showLegend();
+    // The answer is what is heard, not the legend.
+    readoutToldByCommand();
+    forms::announce(this, answer);
 }
 
 void Form1::Label3_Click()
@@ -78,6 +92,8 @@ void Form1::Label4_Click()
     Shape4->setBackColor(body);
     describeBands();
     Text13->setFocus();
+    readoutToldByCommand();
+    forms::announce(this, ClearedSpoken);
 }
 
 void Form1::Auther_Click()
@@ -88,12 +104,14 @@ void Form1::Auther_Click()
         Auther->setText(captions::Expanded);
         setHeight(Height() + BannerHeight);
         Lbl2_Click();
+        forms::announce(this, ExpandedSpoken);
     } else {
         // The collapsed window always starts without it.
         Auther->setText(captions::Collapsed);
         setHeight(Height() - BannerHeight);
         Lbl2->setText(captions::LegendHidden);
         setWidth(NarrowWidth);
+        forms::announce(this, CollapsedSpoken);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "colourcode/nominal.h"
+#include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/numbers.h"
 
@@ -54,11 +55,28 @@ void Form1::Text15_Change()
 }
 
 // A change is shown by the next tick, within one interval of the first change of a run: a
-// running timer is left to fire, not started over.
+// running timer is left to fire, not started over. It is spoken only after the last change of
+// the run, so that typing 4, 7, 100 is heard as one readout.
 void Form1::wakeReadout()
 {
     if (!Timer1->isActive())
         Timer1->start();
+    m_readoutSettles->start();
+}
+
+void Form1::announceReadout()
+{
+    if (Label1->Caption() == m_spokenReadout)
+        return;
+    m_spokenReadout = Label1->Caption();
+    forms::announce(this, m_spokenReadout);
+}
+
+void Form1::readoutToldByCommand()
+{
+    m_readoutSettles->stop();
+    m_spokenReadout = colourcode::ComputeNominal(Text13->text(), Text14->text(), Text15->text())
+                          .value_or(Label1->Caption());
 }
 
 void Form1::Timer1_Timer()

@@ -73,6 +73,10 @@ private:
     void showLegend();
     void hideLegend();
     void wakeReadout();
+    // Speaks the readout once the typing has settled, if it says something not yet spoken.
+    void announceReadout();
+    // The readout that a command's own changes lead to is told by the command's announcement.
+    void readoutToldByCommand();
 
     // Colour table, legend and bands (bands.cpp).
     std::array<std::pair<forms::Label *, colourcode::CodeColour>, colourcode::CodeColourCount>
@@ -82,8 +86,8 @@ private:
     void PaintBand2();
     void PaintBand3();
     void PaintBand4();
-    // Names each band and the resistor after the colours they show.
-    void describeBands();
+    // Names each band and the resistor after the colours they show; gives the resistor's name.
+    QString describeBands();
 
     forms::Runtime &m_runtime;
 
@@ -146,6 +150,9 @@ private:
     forms::Line *Line8 = nullptr;
 
     QTimer *Timer1 = nullptr;
+    // Waits for a pause in the typing before the readout is spoken.
+    QTimer *m_readoutSettles = nullptr;
+    QString m_spokenReadout;
 
     QMenu *upr = nullptr;
     QAction *Auther = nullptr;

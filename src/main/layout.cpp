@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "colourcode/names.h"
+#include "colourcode/nominal.h"
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
@@ -214,6 +215,13 @@ void Form1::createControls()
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer1->start();
+
+    // Half a second without a change of the fields is a pause in the typing.
+    m_readoutSettles = new QTimer(this);
+    m_readoutSettles->setInterval(500);
+    m_readoutSettles->setSingleShot(true);
+    connect(m_readoutSettles, &QTimer::timeout, this, &Form1::announceReadout);
+    m_spokenReadout = colourcode::NoData;
 }
 
 void Form1::createMenu()

@@ -54,6 +54,7 @@ Form2::Form2()
     }
 
     Label1 = new forms::PushButton(client(), u"Label1"_s, {5880, 3960, 735, 315}, u"Выход"_s);
+    Label1->setCancel();
     connect(Label1, &forms::PushButton::clicked, this, &Form2::Label1_Click);
     Label1->setFocus();
 }

@@ -86,6 +86,7 @@ Form3::Form3(forms::Runtime &runtime)
     // The only control that takes the focus.
     Command1 = new forms::PushButton(form, u"Command1"_s, {2640, 4440, 615, 315}, u"ОК"_s);
     Command1->setFont(forms::font(forms::CourierNew, 12, {.bold = true}));
+    Command1->setCancel();
     connect(Command1, &forms::PushButton::clicked, this, &Form3::Command1_Click);
     Command1->setFocus();
 }

@@ -113,6 +113,9 @@ void tst_Windows::enterRightAfterOpeningCloses_data()
     QTest::newRow("help, Space") << Qt::Key_F1 << Qt::Key_Space;
     QTest::newRow("about, Enter") << Qt::Key_F2 << Qt::Key_Return;
     QTest::newRow("about, Space") << Qt::Key_F2 << Qt::Key_Space;
+    // Escape, as in any window of its kind.
+    QTest::newRow("help, Escape") << Qt::Key_F1 << Qt::Key_Escape;
+    QTest::newRow("about, Escape") << Qt::Key_F2 << Qt::Key_Escape;
 }
 
 void tst_Windows::enterRightAfterOpeningCloses()
