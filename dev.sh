@@ -11,10 +11,10 @@ cd "$(dirname "$0")"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n
                 fonts-liberation fonts-dejavu-core)
-# The end-to-end tests run the program under its own X server and window manager, and read it
-# over AT-SPI as a screen reader does.
+# The end-to-end tests run the program under its own X server and window manager, read it over
+# AT-SPI as a screen reader does, and listen to it through the screen reader Orca.
 test_packages=(xvfb xdotool imagemagick openbox x11-utils desktop-file-utils appstream
-               dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
+               dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca)
 # The Debian package is built with its library dependencies worked out, and checked by lintian.
 package_packages=(dpkg-dev binutils lintian)
 # A second build with clang runs every test under the address and undefined-behaviour
