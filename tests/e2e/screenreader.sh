@@ -69,19 +69,26 @@ if ! wait_for shows_windows "Помощь" 0; then
     problems+=("Escape did not close the help window")
     xdotool key Return
 fi
-step
+step                                    # 10: help opened and closed
+activate_main
+click_client 395 103
+step                                    # 11: Очистить clicked
+xdotool key F5
+sleep 1
+xdotool key Escape
+step                                    # 12: Решить without data, its box closed
 
 # SIGINT lets Orca write the rest of its log; SIGTERM would lose it.
 kill -INT "$orca_pid"
 for _ in $(seq 100); do kill -0 "$orca_pid" 2>/dev/null || break; sleep 0.1; done
 
-# What Orca said, one line each, in step files 1 to 10.
+# What Orca said, one line each, in step files 1 to 12.
 grep -o "SPEECH OUTPUT: .*" "$work/orca-debug.txt" \
     | sed -E "s/^SPEECH OUTPUT: '(.*)' ?\[?\{'established.*$/\1/" \
     >"$work/spoken.txt" || fail "Orca said nothing"
 awk -v dir="$work" 'BEGIN { n = 1 } /^(left |right )?shift ?$/ { n++; next } { print > (dir "/step" n) }' \
     "$work/spoken.txt"
-for n in $(seq 10); do touch "$work/step$n"; done
+for n in $(seq 12); do touch "$work/step$n"; done
 
 said() { # said STEP TEXT: Orca said exactly this line in that step
     grep -qxF "$2" "$work/step$1" \
@@ -112,7 +119,11 @@ for passing in "47 Ом." "470 Ом." "Нет данных."; do
 done
 said_times 7 1 "Резистор: Желтый, Фиолетовый, Красный, Золотой."
 said_times 7 0 "4,7 КОм."
+said_times 7 0 "Легенда показана."
 said 8 "Окно развернуто."
 said 9 "Окно свернуто."
+said_times 11 1 "Поля и полосы очищены."
+said_times 11 0 "Нет данных."
+said 12 "ОК push button."
 [ ${#problems[@]} -eq 0 ] || fail "$(printf '%s\n' "${problems[@]}")"
 echo "screen reader: passed"
