@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QShortcut>
 #include <QToolTip>
@@ -142,6 +143,46 @@ void TextBox::keyPressEvent(QKeyEvent *event)
             setSelection(start, length);
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::setDropsKept(std::function<bool(const QString &)> kept)
+{
+    m_dropsKept = std::move(kept);
+}
+
+std::optional<QString> TextBox::afterDrop(const QDropEvent *event)
+{
+    QString whole = text();
+    whole.insert(cursorPositionAt(event->position().toPoint()), event->mimeData()->text());
+    if (whole.size() > maxLength() || (m_dropsKept && !m_dropsKept(whole)))
+        return std::nullopt;
+    return whole;
+}
+
+void TextBox::dragEnterEvent(QDragEnterEvent *event)
+{
+    QLineEdit::dragEnterEvent(event);
+    if (event->isAccepted() && !afterDrop(event))
+        event->ignore();
+}
+
+void TextBox::dragMoveEvent(QDragMoveEvent *event)
+{
+    QLineEdit::dragMoveEvent(event);
+    if (event->isAccepted() && !afterDrop(event))
+        event->ignore();
+}
+
+void TextBox::dropEvent(QDropEvent *event)
+{
+    const std::optional<QString> whole = afterDrop(event);
+    if (whole)
+        QLineEdit::dropEvent(event);
+    // Refused, or put back by the window after all: the source is told so.
+    if (!whole || text() != *whole) {
+        event->setDropAction(Qt::IgnoreAction);
+        event->ignore();
+    }
 }
 
 Frame::Frame(QWidget *container, const QString &name, Place place, const QString &caption)

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <functional>
+#include <optional>
+
 namespace forms {
 
 // Each control is a thin class over a Qt widget, created inside its container at its place
@@ -82,6 +85,10 @@ class TextBox : public QLineEdit
 public:
     TextBox(QWidget *container, const QString &name, Place place);
 
+    // The texts that a drop may leave in the box, as the window's Change handling keeps them;
+    // any text by default. A drop is taken whole or not at all.
+    void setDropsKept(std::function<bool(const QString &)> kept);
+
 Q_SIGNALS:
     // Raised on every change of the text, by typing or by assignment; an assignment made
     // while handling Change raises it again at once, nested.
@@ -92,9 +99,19 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // A drop that would leave a text the box does not keep, or that MaxLength would cut short,
+    // is refused while it is dragged and when it is dropped, so that the source keeps its text
+    // after a move; one that is taken is a move or a copy, as the source asks.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    // The text a drop would leave, where the box takes it.
+    std::optional<QString> afterDrop(const QDropEvent *event);
+
     Colours m_colours;
+    std::function<bool(const QString &)> m_dropsKept;
 };
 
 class Frame : public QGroupBox

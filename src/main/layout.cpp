@@ -5,6 +5,7 @@
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
+#include "forms/numbers.h"
 #include "forms/runtime.h"
 #include "main/captions.h"
 #include "windows/form2.h"
@@ -75,6 +76,9 @@ void Form1::createControls()
     Text13->setMaxLength(1);
     Text14->setMaxLength(1);
     Text15->setMaxLength(10);
+    // A drop is kept as typing is: a number, or nothing.
+    for (forms::TextBox *field : {Text13, Text14, Text15})
+        field->setDropsKept([](const QString &text) { return forms::IsNumeric(text); });
 
     // Tolerance: one group of nine options, three columns of three.
     Frame8 = new forms::Frame(form, u"Frame8"_s, {120, 720, 2535, 975}, u"Допуск"_s);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void typingFillsTheThreeFieldsInOneRun();
     void nonNumericEditsAreUndone_data();
     void nonNumericEditsAreUndone();
+    void dropsAreKeptWholeOrRefused_data();
+    void dropsAreKeptWholeOrRefused();
     void emptiedFieldRemembersItsLastNumber();
     void everyKeyHandsTheFocusOn();
     void multiplierPassesThroughEachPrefix();
@@ -495,6 +498,67 @@ void tst_Main::nonNumericEditsAreUndone()
         multiplier->insert(pasted);
         QCOMPARE(multiplier->text(), kept);
     }
+}
+
+void tst_Main::dropsAreKeptWholeOrRefused_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<Qt::DropAction>("reported");
+    QTest::addColumn<QString>("after");
+    // The source proposes a move with Shift held, a copy with Control.
+    const Qt::KeyboardModifiers move = Qt::ShiftModifier;
+    const Qt::KeyboardModifiers copy = Qt::ControlModifier;
+    QTest::newRow("letters on the first digit")
+        << u"Text13"_s << QString() << u"abc"_s << move << Qt::IgnoreAction << QString();
+    QTest::newRow("a point on the first digit")
+        << u"Text13"_s << QString() << u"1.5"_s << move << Qt::IgnoreAction << QString();
+    QTest::newRow("two digits on the empty first digit")
+        << u"Text13"_s << QString() << u"12"_s << move << Qt::IgnoreAction << QString();
+    QTest::newRow("a digit on the full first digit")
+        << u"Text13"_s << u"4"_s << u"2"_s << move << Qt::IgnoreAction << u"4"_s;
+    QTest::newRow("a digit moved to the first digit")
+        << u"Text13"_s << QString() << u"5"_s << move << Qt::MoveAction << u"5"_s;
+    QTest::newRow("a digit copied to the second digit")
+        << u"Text14"_s << QString() << u"7"_s << copy << Qt::CopyAction << u"7"_s;
+    QTest::newRow("letters on the second digit")
+        << u"Text14"_s << QString() << u"x"_s << copy << Qt::IgnoreAction << QString();
+    QTest::newRow("a letter on the multiplier")
+        << u"Text15"_s << u"100"_s << u"x"_s << move << Qt::IgnoreAction << u"100"_s;
+    QTest::newRow("a fraction moved to the multiplier")
+        << u"Text15"_s << QString() << u"0,01"_s << move << Qt::MoveAction << u"0,01"_s;
+    QTest::newRow("eleven digits on the multiplier")
+        << u"Text15"_s << QString() << u"10000000000"_s << move << Qt::IgnoreAction << QString();
+}
+
+void tst_Main::dropsAreKeptWholeOrRefused()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, before);
+    QFETCH(QString, dropped);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(Qt::DropAction, reported);
+    QFETCH(QString, after);
+    MainWindow main;
+    QLineEdit *target = main.field(qPrintable(field));
+    target->setText(before);
+
+    // Another program offers the text to copy or to move; what the field reports back decides
+    // whether that program deletes its text.
+    QMimeData offered;
+    offered.setText(dropped);
+    const QPointF at = QRectF(target->rect()).center();
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    // Refused while it is dragged already, which is what a source of this toolkit goes by.
+    QDragEnterEvent enter(at.toPoint(), actions, &offered, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(target, &enter);
+    QCOMPARE(enter.isAccepted(), reported != Qt::IgnoreAction);
+    QDropEvent drop(at, actions, &offered, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(target, &drop);
+    QCOMPARE(drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction, reported);
+    QCOMPARE(target->text(), after);
 }
 
 void tst_Main::emptiedFieldRemembersItsLastNumber()

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Text dragged from another program onto the first-digit field: a text the field refuses stays
+# in the other program; a digit it takes is moved there. The other program is the test's own
+# drag source, its second argument; the drag is real X input.
+source "$(dirname "$0")/lib.sh"
+readonly drag_source=$2
+start_display
+start_program
+
+# Drags the whole text of a fresh drag source onto Text13, then prints what the source holds.
+drag_onto_first_digit() {
+    "$drag_source" "$1" >"$work/source.out" 2>"$work/source.log" &
+    local source_pid=$!
+    pids+=("$source_pid")
+    wait_for xdotool search --onlyvisible --name "^drag source\$" || fail "no drag source"
+    local source_window
+    source_window=$(xdotool search --onlyvisible --name "^drag source\$" | head -n 1)
+    xdotool windowmove --sync "$source_window" 300 560
+    xdotool windowactivate --sync "$source_window"
+    geometry "$source_window"
+    local from_x=$((x + 40)) from_y=$((y + 15))
+    geometry "$main_window"
+    local to_x=$((x + 44)) to_y=$(($(client_top) + 33))
+    xdotool mousemove "$from_x" "$from_y" mousedown 1
+    sleep 0.3
+    local step
+    for step in $(seq 1 20); do
+        xdotool mousemove $((from_x + (to_x - from_x) * step / 20)) \
+            $((from_y + (to_y - from_y) * step / 20))
+        sleep 0.05
+    done
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 1
+    tail -n 1 "$work/source.out"
+    kill "$source_pid"
+}
+
+expect_eq "the drag source after a refused drop" "$(drag_onto_first_digit abc)" abc
+expect_eq "the drag source after a drop too long" "$(drag_onto_first_digit 12)" 12
+expect_eq "the drag source after a digit was moved" "$(drag_onto_first_digit 5)" ""
+echo "drop: passed"
