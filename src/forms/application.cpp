@@ -27,12 +27,17 @@ void prepareApplication()
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 
     // Qt's own texts (message box buttons, the fields' context menus) in the same language.
+    // Qt would take the direction of the window from them as well; but every caption is
+    // Russian and the layout is fixed to the twip, so the window stays as it is, left to right
+    // unless the user asked for the mirror image (-reverse).
+    const Qt::LayoutDirection direction = QGuiApplication::layoutDirection();
     auto *qtTexts = new QTranslator(qApp);
     if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTexts);
     else
         delete qtTexts;
+    QGuiApplication::setLayoutDirection(direction);
 
     installAccessibility();
     registerFontSubstitutes();

@@ -68,9 +68,11 @@ start_display() {
     fail "openbox did not start"
 }
 
-# Starts the program in the Russian desktop's way: no locale named, so Russian.
+# Starts the program in the Russian desktop's way: no locale named, so Russian. A test may name
+# another locale in $locale.
+locale=C.UTF-8
 start_program() {
-    LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" \
+    LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" \
         >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
