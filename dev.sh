@@ -5,6 +5,8 @@
 #                   sanitizers together with the fuzz targets
 #   ./dev.sh bench  install what is missing, build in release mode, print the table of speed
 #                   and size against a bare Qt window
+#   ./dev.sh soak   install what is missing, build in release mode, run a randomized session of
+#                   100 000 actions (TSVETOZNAK_SESSION_ACTIONS changes it) and print its pace
 # Run as root or as a user who may sudo.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -14,7 +16,7 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n
 # The end-to-end tests run the program under its own X server and window manager, read it over
 # AT-SPI as a screen reader does, and listen to it through the screen reader Orca.
 test_packages=(xvfb xdotool imagemagick openbox x11-utils desktop-file-utils appstream
-               dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca)
+               dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca locales)
 # The Debian package is built with its library dependencies worked out, and checked by lintian.
 package_packages=(dpkg-dev binutils lintian)
 # A second build with clang runs every test under the address and undefined-behaviour
@@ -72,8 +74,16 @@ bench)
     xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" \
         ./build-bench/bench/tsvetoznak-bench "${@:2}"
     ;;
+soak)
+    install_missing "${build_packages[@]}"
+    cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake --build build-release --target tst_session
+    QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 LANG=C.UTF-8 \
+        TSVETOZNAK_SESSION_ACTIONS=${TSVETOZNAK_SESSION_ACTIONS:-100000} \
+        ./build-release/tests/tst_session
+    ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|bench|soak" >&2
     exit 2
     ;;
 esac
