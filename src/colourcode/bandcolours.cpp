@@ -1,17 +1,10 @@
 #include "bandcolours.h"
 
-#include <array>
-#include <limits>
+#include "colourcode/multipliers.h"
 
-using namespace Qt::StringLiterals;
+#include <array>
 
 namespace colourcode {
-
-namespace {
-
-constexpr double None = std::numeric_limits<double>::quiet_NaN(); // never equal to anything
-
-} // namespace
 
 std::optional<CodeColour> DigitColor(double value)
 {
@@ -36,37 +29,11 @@ std::optional<CodeColour> DigitColor(double value)
 
 std::optional<MultiplierBand> MultiplierColor(double value, const QLocale &locale)
 {
-    struct Step
-    {
-        double multiplier;
-        double power; // the short form; None where the step has none
-        CodeColour colour;
-        const char16_t *text;
-    };
-    // Tested in order: 10 is its own step before the catch-all of 9 or more.
-    static constexpr Step steps[] = {
-        {10, None, CodeColour::ColorBrown, u"10"},
-        {100, 2, CodeColour::ColorRed, u"100"},
-        {1000, 3, CodeColour::ColorOrange, u"1000"},
-        {10000, 4, CodeColour::ColorYellow, u"10000"},
-        {100000, 5, CodeColour::ColorGreen, u"100000"},
-        {1000000, 6, CodeColour::ColorBlue, u"1000000"},
-        {10000000, 7, CodeColour::ColorViolet, u"10000000"},
-        {100000000, 8, CodeColour::ColorGrey, u"100000000"},
-    };
-    if (value == 1)
-        return MultiplierBand {CodeColour::ColorBlack, QString()};
-    for (const Step &step : steps) {
-        if (value == step.multiplier || value == step.power)
-            return MultiplierBand {step.colour, QString::fromUtf16(step.text)};
-    }
-    if (value >= 9)
-        return MultiplierBand {CodeColour::ColorWhite, u"1000000000"_s};
-    if (value == 0.1)
-        return MultiplierBand {CodeColour::ColorGold, u'0' + locale.decimalPoint() + u'1'};
-    if (value == 0.01)
-        return MultiplierBand {CodeColour::ColorSilver, u'0' + locale.decimalPoint() + u"01"_s};
-    return std::nullopt;
+    const MultiplierStep *step = ColouringStep(value);
+    if (!step)
+        return std::nullopt;
+    return MultiplierBand {
+        step->colour, QString::fromUtf16(step->text).replace(u'.', locale.decimalPoint())};
 }
 
 std::optional<CodeColour> ToleranceColor(int selectedOption)

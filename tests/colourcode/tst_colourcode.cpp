@@ -1,4 +1,5 @@
 #include "colourcode/bandcolours.h"
+#include "colourcode/multipliers.h"
 #include "colourcode/names.h"
 #include "colourcode/nominal.h"
 
@@ -35,6 +36,8 @@ private Q_SLOTS:
     void toleranceColor();
     void readout_data();
     void readout();
+    void multiplierReadTwoWays_data();
+    void multiplierReadTwoWays();
     void colourNames_data();
     void colourNames();
     void bandAndResistorNames();
@@ -219,6 +222,52 @@ void tst_Colourcode::readout()
     QFETCH(QString, caption);
     const auto result = colourcode::ComputeNominal(first, second, multiplier, locale);
     QCOMPARE(result.value_or(Unchanged), caption);
+}
+
+void tst_Colourcode::multiplierReadTwoWays_data()
+{
+    // The step each reading takes a typed value for, by its multiplier; 0 for none.
+    QTest::addColumn<double>("typed");
+    QTest::addColumn<double>("readout");
+    QTest::addColumn<double>("colouring");
+    const auto row = [](const char *name, double typed, double readout, double colouring) {
+        QTest::newRow(name) << typed << readout << colouring;
+    };
+    row("1 is ×1 in both", 1, 1, 1);
+    row("2 → ×10 in the readout, ×100 in the colouring", 2, 10, 100);
+    row("3 → ×100 in the readout, ×1000 in the colouring", 3, 100, 1e3);
+    row("4 → ×1000, ×10000", 4, 1e3, 1e4);
+    row("5 → ×10000, ×100000", 5, 1e4, 1e5);
+    row("6 → ×100000, ×1000000", 6, 1e5, 1e6);
+    row("7 → ×1000000, ×10000000", 7, 1e6, 1e7);
+    row("8 → ×10000000, ×100000000", 8, 1e7, 1e8);
+    row("9 → ×100000000, and the last step in the colouring", 9, 1e8, 1e9);
+    row("9,5 is nothing to the readout, the last step to the colouring", 9.5, 0, 1e9);
+    row("10 is ×10 in both", 10, 10, 10);
+    row("100 is ×100 in both", 100, 100, 100);
+    row("100000000 is itself in both", 1e8, 1e8, 1e8);
+    row("1000000000 is itself in both", 1e9, 1e9, 1e9);
+    row("11 is the last step in both", 11, 1e9, 1e9);
+    row("1e12 is the last step in both", 1e12, 1e9, 1e9);
+    row("0,1 in both", 0.1, 0.1, 0.1);
+    row("0,01 in both", 0.01, 0.01, 0.01);
+    row("0 is none", 0, 0, 0);
+    row("0,5 is none", 0.5, 0, 0);
+    row("1,5 is none", 1.5, 0, 0);
+    row("0,001 is none", 0.001, 0, 0);
+    row("-100 is none", -100, 0, 0);
+    row("nan is none", std::nan(""), 0, 0);
+}
+
+void tst_Colourcode::multiplierReadTwoWays()
+{
+    QFETCH(double, typed);
+    QFETCH(double, readout);
+    QFETCH(double, colouring);
+    const auto multiplier
+        = [](const colourcode::MultiplierStep *step) { return step ? step->multiplier : 0.0; };
+    QCOMPARE(multiplier(colourcode::ReadoutStep(typed)), readout);
+    QCOMPARE(multiplier(colourcode::ColouringStep(typed)), colouring);
 }
 
 void tst_Colourcode::colourNames_data()
