@@ -11,27 +11,6 @@
 
 using colourcode::CodeColour;
 
-// Which code colour each legend swatch shows: InitColors paints it, the layout captions it with
-// the colour's name.
-std::array<std::pair<forms::Label *, CodeColour>, colourcode::CodeColourCount>
-Form1::legendSwatches() const
-{
-    return {{
-        {Label12, CodeColour::ColorSilver},
-        {Label13, CodeColour::ColorGold},
-        {Label14, CodeColour::ColorBlack},
-        {Label15, CodeColour::ColorBrown},
-        {Label16, CodeColour::ColorRed},
-        {Label17, CodeColour::ColorOrange},
-        {Label18, CodeColour::ColorYellow},
-        {Label19, CodeColour::ColorGreen},
-        {Label20, CodeColour::ColorBlue},
-        {Label21, CodeColour::ColorViolet},
-        {Label22, CodeColour::ColorGrey},
-        {Label23, CodeColour::ColorWhite},
-    }};
-}
-
 void Form1::InitColors()
 {
     for (std::size_t row = 0; row < colourcode::CodeColourCount; ++row)
@@ -39,8 +18,8 @@ void Form1::InitColors()
     // The body colour is whatever the layout gave the bands.
     ColourTable[CodeColour::ColorBody] = Shape1->BackColor();
 
-    for (const auto &[label, colour] : legendSwatches())
-        label->setBackColor(ColourTable[colour]);
+    for (const Swatch &swatch : Legend)
+        (this->*swatch.label)->setBackColor(ColourTable[swatch.colour]);
 }
 
 // A field text that does not read as a number (a field emptied since the last readout) maps

@@ -2,12 +2,12 @@
 
 #include "colourcode/colourtable.h"
 #include "forms/form.h"
+#include "forms/twips.h"
 
 #include <QPointer>
 #include <QString>
 
 #include <array>
-#include <utility>
 
 class QAction;
 class QMenu;
@@ -69,6 +69,8 @@ protected:
 
 private:
     void createControls();
+    void connectHandlers();
+    void createTimers();
     void createMenu();
     void showLegend();
     void hideLegend();
@@ -79,8 +81,6 @@ private:
     void readoutToldByCommand();
 
     // Colour table, legend and bands (bands.cpp).
-    std::array<std::pair<forms::Label *, colourcode::CodeColour>, colourcode::CodeColourCount>
-    legendSwatches() const;
     void InitColors();
     void PaintBand1();
     void PaintBand2();
@@ -88,6 +88,16 @@ private:
     void PaintBand4();
     // Names each band and the resistor after the colours they show; gives the resistor's name.
     QString describeBands();
+
+    struct Swatch
+    {
+        forms::Label *Form1::*label;
+        const char16_t *name;
+        forms::Place place;
+        colourcode::CodeColour colour;
+        forms::ColourValue captionColour;
+    };
+    static const std::array<Swatch, colourcode::CodeColourCount> Legend;
 
     forms::Runtime &m_runtime;
 

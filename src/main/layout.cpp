@@ -22,6 +22,7 @@ using namespace Qt::StringLiterals;
 using forms::Place;
 using AutoSize = forms::Label::AutoSize;
 using Kind = forms::Shape::Kind;
+using colourcode::CodeColour;
 
 namespace {
 
@@ -43,6 +44,8 @@ Form1::Form1(forms::Runtime &runtime)
     setWindowIcon(windows::programIcon());
     setClientSize(9630, 3480);
     createControls();
+    connectHandlers();
+    createTimers();
     createMenu();
     Form_Load();
 }
@@ -54,47 +57,87 @@ Form1::~Form1()
     delete m_form3;
 }
 
+// The legend: one row per swatch, its label, place, the code colour it is painted in and named
+// after, and its caption's colour, grey on the light swatches and white on the dark ones.
+const std::array<Form1::Swatch, colourcode::CodeColourCount> Form1::Legend {{
+    {&Form1::Label14, u"Label14", {7560, 120, 660, 210}, CodeColour::ColorBlack, WhiteText},
+    {&Form1::Label15, u"Label15", {7560, 360, 1050, 210}, CodeColour::ColorBrown, WhiteText},
+    {&Form1::Label16, u"Label16", {7560, 600, 720, 210}, CodeColour::ColorRed, WhiteText},
+    {&Form1::Label17, u"Label17", {7560, 840, 1005, 210}, CodeColour::ColorOrange, WhiteText},
+    {&Form1::Label12, u"Label12", {7560, 1080, 1065, 210}, CodeColour::ColorSilver, GreyText},
+    {&Form1::Label19, u"Label19", {7560, 1320, 735, 210}, CodeColour::ColorGreen, WhiteText},
+    {&Form1::Label21, u"Label21", {8280, 120, 1080, 210}, CodeColour::ColorViolet, WhiteText},
+    {&Form1::Label18, u"Label18", {8640, 360, 705, 210}, CodeColour::ColorYellow, GreyText},
+    {&Form1::Label13, u"Label13", {8640, 600, 705, 210}, CodeColour::ColorGold, GreyText},
+    {&Form1::Label22, u"Label22", {8760, 840, 540, 210}, CodeColour::ColorGrey, GreyText},
+    {&Form1::Label23, u"Label23", {8760, 1080, 540, 210}, CodeColour::ColorWhite, GreyText},
+    {&Form1::Label20, u"Label20", {8760, 1320, 525, 210}, CodeColour::ColorBlue, WhiteText},
+}};
+
+// The controls, group by group as the window shows them, each row a control with its place,
+// font, colours and caption. The order of the rows is the order of stacking.
 void Form1::createControls()
 {
     QWidget *const form = client();
+    const QFont frameCaption = forms::font(forms::Courier, 9.75);
     const QFont tahoma975 = forms::font(forms::Tahoma, 9.75);
     const QFont tahoma825 = forms::font(forms::Tahoma, 8.25);
-    const QFont frameCaption = forms::font(forms::Courier, 9.75);
+    const auto text = [](const char16_t *literal) { return QString::fromUtf16(literal); };
 
-    // Entry: a frame per field.
-    Frame2 = new forms::Frame(form, u"Frame2"_s, {120, 120, 1095, 615}, u"1 цифра"_s);
-    Frame3 = new forms::Frame(form, u"Frame3"_s, {1320, 120, 1095, 615}, u"2 цифра"_s);
-    Frame4 = new forms::Frame(form, u"Frame4"_s, {2520, 120, 1575, 615}, u"Множитель"_s);
-    for (forms::Frame *frame : {Frame2, Frame3, Frame4})
-        frame->setFont(frameCaption);
-    Text13 = new forms::TextBox(Frame2, u"Text13"_s, {360, 240, 375, 285});
-    Text14 = new forms::TextBox(Frame3, u"Text14"_s, {360, 240, 375, 285});
-    Text15 = new forms::TextBox(Frame4, u"Text15"_s, {120, 240, 1335, 285});
-    Text13->setFont(tahoma975);
-    Text14->setFont(tahoma825);
-    Text15->setFont(tahoma975);
-    Text13->setMaxLength(1);
-    Text14->setMaxLength(1);
-    Text15->setMaxLength(10);
-    // A drop is kept as typing is: a number, or nothing.
-    for (forms::TextBox *field : {Text13, Text14, Text15})
-        field->setDropsKept([](const QString &text) { return forms::IsNumeric(text); });
+    // Entry: a frame per field; Text14 writes smaller than the other two.
+    const struct
+    {
+        forms::Frame *&frame;
+        const char16_t *frameName;
+        Place framePlace;
+        const char16_t *caption;
+        forms::TextBox *&field;
+        const char16_t *fieldName;
+        Place fieldPlace;
+        const QFont &font;
+        int maxLength;
+    } entry[] = {
+        {Frame2, u"Frame2", {120, 120, 1095, 615}, u"1 цифра", Text13, u"Text13",
+            {360, 240, 375, 285}, tahoma975, 1},
+        {Frame3, u"Frame3", {1320, 120, 1095, 615}, u"2 цифра", Text14, u"Text14",
+            {360, 240, 375, 285}, tahoma825, 1},
+        {Frame4, u"Frame4", {2520, 120, 1575, 615}, u"Множитель", Text15, u"Text15",
+            {120, 240, 1335, 285}, tahoma975, 10},
+    };
+    for (const auto &row : entry) {
+        row.frame = new forms::Frame(form, text(row.frameName), row.framePlace, text(row.caption));
+        row.frame->setFont(frameCaption);
+        row.field = new forms::TextBox(row.frame, text(row.fieldName), row.fieldPlace);
+        row.field->setFont(row.font);
+        row.field->setMaxLength(row.maxLength);
+        // A drop is kept as typing is: a number, or nothing.
+        row.field->setDropsKept([](const QString &dropped) { return forms::IsNumeric(dropped); });
+    }
 
     // Tolerance: one group of nine options, three columns of three.
     Frame8 = new forms::Frame(form, u"Frame8"_s, {120, 720, 2535, 975}, u"Допуск"_s);
     Frame8->setFont(frameCaption);
-    Option8 = new forms::OptionButton(Frame8, u"Option8"_s, {120, 240, 855, 255}, u"0.05%"_s);
-    Option7 = new forms::OptionButton(Frame8, u"Option7"_s, {120, 480, 735, 255}, u"0.1%"_s);
-    Option6 = new forms::OptionButton(Frame8, u"Option6"_s, {120, 720, 855, 195}, u"0.25%"_s);
-    Option5 = new forms::OptionButton(Frame8, u"Option5"_s, {960, 240, 735, 195}, u"0.5%"_s);
-    Option1 = new forms::OptionButton(Frame8, u"Option1"_s, {960, 480, 615, 195}, u"1%"_s);
-    Option2 = new forms::OptionButton(Frame8, u"Option2"_s, {960, 720, 615, 195}, u"2%"_s);
-    Option3 = new forms::OptionButton(Frame8, u"Option3"_s, {1800, 240, 615, 195}, u"5%"_s);
-    Option4 = new forms::OptionButton(Frame8, u"Option4"_s, {1680, 480, 735, 195}, u"10%"_s);
-    Option9 = new forms::OptionButton(Frame8, u"Option9"_s, {1680, 720, 735, 195}, u"20%"_s);
-    for (forms::OptionButton *option :
-        {Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8, Option9})
-        option->setFont(tahoma825);
+    const struct
+    {
+        forms::OptionButton *&option;
+        const char16_t *name;
+        Place place;
+        const char16_t *caption;
+    } tolerance[] = {
+        {Option8, u"Option8", {120, 240, 855, 255}, u"0.05%"},
+        {Option7, u"Option7", {120, 480, 735, 255}, u"0.1%"},
+        {Option6, u"Option6", {120, 720, 855, 195}, u"0.25%"},
+        {Option5, u"Option5", {960, 240, 735, 195}, u"0.5%"},
+        {Option1, u"Option1", {960, 480, 615, 195}, u"1%"},
+        {Option2, u"Option2", {960, 720, 615, 195}, u"2%"},
+        {Option3, u"Option3", {1800, 240, 615, 195}, u"5%"},
+        {Option4, u"Option4", {1680, 480, 735, 195}, u"10%"},
+        {Option9, u"Option9", {1680, 720, 735, 195}, u"20%"},
+    };
+    for (const auto &row : tolerance) {
+        row.option = new forms::OptionButton(Frame8, text(row.name), row.place, text(row.caption));
+        row.option->setFont(tahoma825);
+    }
 
     // Readout, kept centred in its frame as its caption changes length.
     Frame1 = new forms::Frame(form, u"Frame1"_s, {2760, 720, 1335, 975}, u"Вам нужен:"_s);
@@ -105,103 +148,127 @@ void Form1::createControls()
     Label1->setCentred();
     Label1->setCaption(u"Label1"_s);
 
-    // The drawn resistor: leads, then the body over them, then the bands over the body.
+    // The drawn resistor under its heading: the leads, the body over them, the bands over the
+    // body, all in the body colour.
     Label6 = new forms::Label(form, u"Label6"_s, {5400, 240, 840, 285}, AutoSize::GrowRight);
     Label6->setFont(forms::font(forms::Tahoma, 12));
     Label6->setCaption(u"ОТВЕТ:"_s);
-    Line10 = new forms::Line(form, u"Line10"_s, {5040, 840}, {4440, 840}, 1, forms::WindowText);
-    Line9 = new forms::Line(form, u"Line9"_s, {5040, 960}, {4440, 960}, 1, forms::WindowText);
-    Line15 = new forms::Line(form, u"Line15"_s, {4440, 840}, {4440, 960}, 1, forms::WindowText);
-    Line13 = new forms::Line(form, u"Line13"_s, {7200, 840}, {6600, 840}, 1, forms::WindowText);
-    Line12 = new forms::Line(form, u"Line12"_s, {7200, 960}, {6600, 960}, 1, forms::WindowText);
-    Line6 = new forms::Line(form, u"Line6"_s, {7200, 840}, {7200, 960}, 1, forms::WindowText);
-    Shape5 = new forms::Shape(form, u"Shape5"_s, {5040, 600, 1575, 615}, Kind::RoundedRectangle, 2);
-    Shape1 = new forms::Shape(form, u"Shape1"_s, {5400, 600, 135, 615}, Kind::Rectangle, 0);
-    Shape2 = new forms::Shape(form, u"Shape2"_s, {5640, 600, 135, 615}, Kind::Rectangle, 0);
-    Shape3 = new forms::Shape(form, u"Shape3"_s, {5880, 600, 135, 615}, Kind::Rectangle, 0);
-    Shape4 = new forms::Shape(form, u"Shape4"_s, {6120, 600, 135, 615}, Kind::Rectangle, 0);
-    for (forms::Shape *shape : {Shape5, Shape1, Shape2, Shape3, Shape4})
-        shape->setBackColor(BodyColour);
+    const struct
+    {
+        forms::Line *&line;
+        const char16_t *name;
+        QPoint from;
+        QPoint to;
+    } leads[] = {
+        {Line10, u"Line10", {5040, 840}, {4440, 840}},
+        {Line9, u"Line9", {5040, 960}, {4440, 960}},
+        {Line15, u"Line15", {4440, 840}, {4440, 960}},
+        {Line13, u"Line13", {7200, 840}, {6600, 840}},
+        {Line12, u"Line12", {7200, 960}, {6600, 960}},
+        {Line6, u"Line6", {7200, 840}, {7200, 960}},
+    };
+    for (const auto &row : leads)
+        row.line = new forms::Line(form, text(row.name), row.from, row.to, 1, forms::WindowText);
+    const struct
+    {
+        forms::Shape *&shape;
+        const char16_t *name;
+        Place place;
+        Kind kind;
+        int outline;
+    } resistor[] = {
+        {Shape5, u"Shape5", {5040, 600, 1575, 615}, Kind::RoundedRectangle, 2},
+        {Shape1, u"Shape1", {5400, 600, 135, 615}, Kind::Rectangle, 0},
+        {Shape2, u"Shape2", {5640, 600, 135, 615}, Kind::Rectangle, 0},
+        {Shape3, u"Shape3", {5880, 600, 135, 615}, Kind::Rectangle, 0},
+        {Shape4, u"Shape4", {6120, 600, 135, 615}, Kind::Rectangle, 0},
+    };
+    for (const auto &row : resistor) {
+        row.shape = new forms::Shape(form, text(row.name), row.place, row.kind, row.outline);
+        row.shape->setBackColor(BodyColour);
+    }
 
     // Command labels, acting as buttons.
-    Label3 = new forms::Label(form, u"Label3"_s, {4320, 1440, 1065, 240}, AutoSize::GrowRight);
-    Label4 = new forms::Label(form, u"Label4"_s, {5640, 1440, 825, 240}, AutoSize::GrowRight);
-    Label5 = new forms::Label(form, u"Label5"_s, {6720, 1440, 540, 240}, AutoSize::GrowRight);
-    for (forms::Label *label : {Label3, Label4, Label5})
-        label->setFont(tahoma975);
-    Label3->setCaption(u"F5 - Решить"_s);
-    Label3->setToolTip(u"F5 - Решить"_s);
-    Label4->setCaption(u"Очистить"_s);
-    Label4->setToolTip(u"Очистить окно"_s);
-    Label5->setCaption(u"Выход"_s);
-    for (forms::Label *label : {Label3, Label4, Label5})
-        label->setActsAsButton();
-
-    // Legend: twelve swatches, painted by InitColors and captioned with the names of the colours
-    // they show.
     const struct
     {
         forms::Label *&label;
         const char16_t *name;
         Place place;
-        forms::ColourValue captionColour;
-    } legend[] = {
-        {Label14, u"Label14", {7560, 120, 660, 210}, WhiteText},
-        {Label15, u"Label15", {7560, 360, 1050, 210}, WhiteText},
-        {Label16, u"Label16", {7560, 600, 720, 210}, WhiteText},
-        {Label17, u"Label17", {7560, 840, 1005, 210}, WhiteText},
-        {Label12, u"Label12", {7560, 1080, 1065, 210}, GreyText},
-        {Label19, u"Label19", {7560, 1320, 735, 210}, WhiteText},
-        {Label21, u"Label21", {8280, 120, 1080, 210}, WhiteText},
-        {Label18, u"Label18", {8640, 360, 705, 210}, GreyText},
-        {Label13, u"Label13", {8640, 600, 705, 210}, GreyText},
-        {Label22, u"Label22", {8760, 840, 540, 210}, GreyText},
-        {Label23, u"Label23", {8760, 1080, 540, 210}, GreyText},
-        {Label20, u"Label20", {8760, 1320, 525, 210}, WhiteText},
+        const char16_t *caption;
+        const char16_t *toolTip;
+    } commands[] = {
+        {Label3, u"Label3", {4320, 1440, 1065, 240}, u"F5 - Решить", u"F5 - Решить"},
+        {Label4, u"Label4", {5640, 1440, 825, 240}, u"Очистить", u"Очистить окно"},
+        {Label5, u"Label5", {6720, 1440, 540, 240}, u"Выход", u""},
     };
-    const QFont tahoma9 = forms::font(forms::Tahoma, 9);
-    for (const auto &swatch : legend) {
-        swatch.label = new forms::Label(
-            form, QString::fromUtf16(swatch.name), swatch.place, AutoSize::GrowRight);
-        swatch.label->setFont(tahoma9);
-        swatch.label->setForeColor(swatch.captionColour);
+    for (const auto &row : commands) {
+        row.label = new forms::Label(form, text(row.name), row.place, AutoSize::GrowRight);
+        row.label->setFont(tahoma975);
+        row.label->setCaption(text(row.caption));
+        row.label->setToolTip(text(row.toolTip));
+        row.label->setActsAsButton();
     }
-    for (const auto &[label, colour] : legendSwatches())
-        label->setCaption(colourcode::ColourName(colour));
+
+    // Legend: twelve swatches, captioned with the names of the colours that InitColors paints
+    // them in.
+    const QFont tahoma9 = forms::font(forms::Tahoma, 9);
+    for (const Swatch &swatch : Legend) {
+        forms::Label *&label = this->*swatch.label;
+        label = new forms::Label(form, text(swatch.name), swatch.place, AutoSize::GrowRight);
+        label->setFont(tahoma9);
+        label->setForeColor(swatch.captionColour);
+        label->setCaption(colourcode::ColourName(swatch.colour));
+    }
 
     // Banner strip: runs of blanks push each part onto a wrapped line of its own.
     const QFont courierNew12 = forms::font(forms::CourierNew, 12);
-    Label9 = new forms::Label(form, u"Label9"_s, {120, 1920, 9135, 855}, AutoSize::Off);
-    Label9->setFont(courierNew12);
-    Label9->setCaption(u"Программу написал Иван Примеров (ник Пример)                   "
-                       u"Пишите: ivan.primerov@example.org"_s);
-    Label2 = new forms::Label(form, u"Label2"_s, {120, 2880, 9135, 975}, AutoSize::Off);
-    Label2->setFont(courierNew12);
-    Label2->setCaption(u"КОМУ СКОЛЬКО НЕ ЖАЛКО:                                           "
-                       u"Кошелёк №1: R000000000000                                         "
-                       u"Кошелёк №2: Z000000000000"_s);
+    const struct
+    {
+        forms::Label *&label;
+        const char16_t *name;
+        Place place;
+        const char16_t *caption;
+    } banners[] = {
+        {Label9, u"Label9", {120, 1920, 9135, 855},
+            u"Программу написал Иван Примеров (ник Пример)                   "
+            u"Пишите: ivan.primerov@example.org"},
+        {Label2, u"Label2", {120, 2880, 9135, 975},
+            u"КОМУ СКОЛЬКО НЕ ЖАЛКО:                                           "
+            u"Кошелёк №1: R000000000000                                         "
+            u"Кошелёк №2: Z000000000000"},
+    };
+    for (const auto &row : banners) {
+        row.label = new forms::Label(form, text(row.name), row.place, AutoSize::Off);
+        row.label->setFont(courierNew12);
+        row.label->setCaption(text(row.caption));
+    }
 
     // Separators, over everything they cross.
-    Line7 = new forms::Line(
-        form, u"Line7"_s, {4200, 0}, {4200, 1800}, SeparatorWidth, forms::ActiveTitleBar);
-    Line1 = new forms::Line(
-        form, u"Line1"_s, {7440, 1800}, {7440, 0}, SeparatorWidth, forms::ActiveTitleBar);
-    Line8 = new forms::Line(
-        form, u"Line8"_s, {9360, 1800}, {0, 1800}, SeparatorWidth, forms::ActiveTitleBar);
+    const struct
+    {
+        forms::Line *&line;
+        const char16_t *name;
+        QPoint from;
+        QPoint to;
+    } separators[] = {
+        {Line7, u"Line7", {4200, 0}, {4200, 1800}},
+        {Line1, u"Line1", {7440, 1800}, {7440, 0}},
+        {Line8, u"Line8", {9360, 1800}, {0, 1800}},
+    };
+    for (const auto &row : separators) {
+        row.line = new forms::Line(
+            form, text(row.name), row.from, row.to, SeparatorWidth, forms::ActiveTitleBar);
+    }
 
     // Only the fields and the options take the focus, in this order.
-    QWidget::setTabOrder(Text13, Text14);
-    QWidget::setTabOrder(Text14, Text15);
-    QWidget::setTabOrder(Text15, Option1);
-    QWidget::setTabOrder(Option1, Option2);
-    QWidget::setTabOrder(Option2, Option3);
-    QWidget::setTabOrder(Option3, Option4);
-    QWidget::setTabOrder(Option4, Option5);
-    QWidget::setTabOrder(Option5, Option6);
-    QWidget::setTabOrder(Option6, Option7);
-    QWidget::setTabOrder(Option7, Option8);
-    QWidget::setTabOrder(Option8, Option9);
+    QWidget *const focusOrder[] = {Text13, Text14, Text15, Option1, Option2, Option3, Option4,
+        Option5, Option6, Option7, Option8, Option9};
+    for (std::size_t i = 1; i < std::size(focusOrder); ++i)
+        QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
+}
 
+void Form1::connectHandlers()
+{
     connect(Text13, &forms::TextBox::KeyPress, this, &Form1::Text13_KeyPress);
     connect(Text14, &forms::TextBox::KeyPress, this, &Form1::Text14_KeyPress);
     connect(Text13, &forms::TextBox::Change, this, &Form1::Text13_Change);
@@ -210,7 +277,10 @@ void Form1::createControls()
     connect(Label3, &forms::Label::Click, this, &Form1::Label3_Click);
     connect(Label4, &forms::Label::Click, this, &Form1::Label4_Click);
     connect(Label5, &forms::Label::Click, this, &Form1::Label5_Click);
+}
 
+void Form1::createTimers()
+{
     // The readout changes only when a field does: the timer ticks once at start-up, to replace
     // the design caption, and once after each run of changes, and is idle otherwise.
     Timer1 = new QTimer(this);
