@@ -94,11 +94,38 @@ private Q_SLOTS:
 
 namespace {
 
+// The colour each row of the table must show, written out here.
 QColor shown(CodeColour colour)
 {
-    if (colour == CodeColour::ColorBody)
+    switch (colour) {
+    case CodeColour::ColorSilver:
+        return {214, 243, 248};
+    case CodeColour::ColorGold:
+        return {221, 193, 2};
+    case CodeColour::ColorBlack:
+        return {0, 0, 0};
+    case CodeColour::ColorBrown:
+        return {128, 64, 0};
+    case CodeColour::ColorRed:
+        return {255, 0, 0};
+    case CodeColour::ColorOrange:
+        return {255, 128, 0};
+    case CodeColour::ColorYellow:
+        return {255, 255, 0};
+    case CodeColour::ColorGreen:
+        return {0, 128, 0};
+    case CodeColour::ColorBlue:
+        return {0, 0, 255};
+    case CodeColour::ColorViolet:
+        return {128, 0, 255};
+    case CodeColour::ColorGrey:
+        return {221, 221, 221};
+    case CodeColour::ColorWhite:
+        return {255, 255, 255};
+    case CodeColour::ColorBody:
         return {255, 192, 128};
-    return forms::toQColor(colourcode::CodeColourValues[static_cast<std::size_t>(colour)]);
+    }
+    return {};
 }
 
 struct GeometryState

@@ -2,7 +2,6 @@
 // must still keep its promises. On a failure it prints the seed and the shortest failing
 // sequence of actions it can find. TSVETOZNAK_SESSION_SEED and TSVETOZNAK_SESSION_ACTIONS
 // choose another session.
-#include "colourcode/colourtable.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/numbers.h"
@@ -12,6 +11,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <optional>
 
@@ -156,8 +156,79 @@ std::optional<QString> expectedReadout(
     return text + u' ' + QString::fromUtf16(units[found->unit]);
 }
 
+// The bands the code calls for, worked out here from its rules independently of the program,
+// in the colours it must show.
+using Bands = std::array<forms::ColourValue, 4>;
+constexpr forms::ColourValue Body = forms::rgb(255, 192, 128);
+constexpr forms::ColourValue Gold = forms::rgb(221, 193, 2);
+constexpr forms::ColourValue Silver = forms::rgb(214, 243, 248);
+// Black to white, the colours of the digits 0 to 9.
+constexpr forms::ColourValue Digits[]
+    = {forms::rgb(0, 0, 0), forms::rgb(128, 64, 0), forms::rgb(255, 0, 0), forms::rgb(255, 128, 0),
+        forms::rgb(255, 255, 0), forms::rgb(0, 128, 0), forms::rgb(0, 0, 255),
+        forms::rgb(128, 0, 255), forms::rgb(221, 221, 221), forms::rgb(255, 255, 255)};
+
+std::optional<forms::ColourValue> digitBand(const QString &text)
+{
+    const auto value = forms::TextToDouble(text);
+    for (int digit = 0; value && digit <= 9; ++digit) {
+        if (*value == digit)
+            return Digits[digit];
+    }
+    return std::nullopt;
+}
+
+// The multiplier: 1, then 10 to the power 1 to 8, whose short form is the power from 2 on; 9 or
+// more is the last power, 9; and the two fractions.
+std::optional<forms::ColourValue> multiplierBand(const QString &text)
+{
+    const auto value = forms::TextToDouble(text);
+    if (!value)
+        return std::nullopt;
+    double power = 1;
+    for (int exponent = 0; exponent <= 8; ++exponent, power *= 10) {
+        if (*value == power || (exponent >= 2 && *value == exponent))
+            return Digits[exponent];
+    }
+    if (*value >= 9)
+        return Digits[9];
+    if (*value == 0.1)
+        return Gold;
+    if (*value == 0.01)
+        return Silver;
+    return std::nullopt;
+}
+
+// Option1 to Option9: 1%, 2%, 5%, 10%, 0.5%, 0.25%, 0.1%, 0.05%, and 20%, which shows no band.
+std::optional<forms::ColourValue> toleranceBand(const MainWindow &main)
+{
+    const forms::ColourValue options[]
+        = {Digits[1], Digits[2], Gold, Silver, Digits[5], Digits[6], Digits[7], Digits[8], Body};
+    for (int option = 1; option <= 9; ++option) {
+        if (main.control<QRadioButton>(qPrintable(u"Option%1"_s.arg(option)))->isChecked())
+            return options[option - 1];
+    }
+    return std::nullopt;
+}
+
+// The bands after an action, from the window as it is before it: Решить paints each band whose
+// input has a colour, unless the readout says there is no data; Очистить clears them.
+Bands bandsAfter(const MainWindow &main, const Action &action, Bands bands)
+{
+    if (action.kind == Action::Clear)
+        return {Body, Body, Body, Body};
+    if (action.kind != Action::Solve || main.readout() == u"Нет данных"_s)
+        return bands;
+    const std::optional<forms::ColourValue> painted[]
+        = {digitBand(main.field("Text13")->text()), digitBand(main.field("Text14")->text()),
+            multiplierBand(main.field("Text15")->text()), toleranceBand(main)};
+    for (std::size_t band = 0; band < bands.size(); ++band)
+        bands[band] = painted[band].value_or(bands[band]);
+    return bands;
+}
+
 // What must hold after every action; empty when it does.
-QString broken(MainWindow &main)
+QString broken(MainWindow &main, const Bands &bands)
 {
     for (const char *name : Fields) {
         const QString text = main.field(name)->text();
@@ -189,12 +260,13 @@ QString broken(MainWindow &main)
             main.menuItem("Auther")->text(), QString::number(window.Width()),
             QString::number(window.Height()));
 
-    for (const char *name : {"Shape1", "Shape2", "Shape3", "Shape4"}) {
-        const forms::ColourValue colour = main.control<forms::Shape>(name)->BackColor();
-        const auto &code = colourcode::CodeColourValues;
-        if (colour != forms::rgb(255, 192, 128)
-            && std::find(code.begin(), code.end(), colour) == code.end())
-            return u"%1 shows the colour %2"_s.arg(QLatin1StringView(name)).arg(colour, 0, 16);
+    const char *const shapes[] = {"Shape1", "Shape2", "Shape3", "Shape4"};
+    for (std::size_t band = 0; band < bands.size(); ++band) {
+        const forms::ColourValue colour = main.control<forms::Shape>(shapes[band])->BackColor();
+        if (colour != bands[band])
+            return u"%1 shows the colour %2, not %3"_s.arg(QLatin1StringView(shapes[band]))
+                .arg(colour, 6, 16, QChar(u'0'))
+                .arg(bands[band], 6, 16, QChar(u'0'));
     }
     return {};
 }
@@ -208,7 +280,9 @@ struct Failure
 std::optional<Failure> run(const QList<Action> &actions)
 {
     MainWindow main;
+    Bands bands = {Body, Body, Body, Body};
     for (qsizetype step = 0; step < actions.size(); ++step) {
+        bands = bandsAfter(main, actions[step], bands);
         perform(main, actions[step]);
         // What the event loop would have handled by now: the events the action posted, and the
         // deletions it asked for, such as the zero-length animations of the window's layout
@@ -217,7 +291,7 @@ std::optional<Failure> run(const QList<Action> &actions)
         // length.
         QCoreApplication::sendPostedEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (const QString message = broken(main); !message.isEmpty())
+        if (const QString message = broken(main, bands); !message.isEmpty())
             return Failure {step, message};
     }
     return std::nullopt;
