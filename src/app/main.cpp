@@ -1,6 +1,7 @@
 #include "forms/application.h"
 #include "forms/runtime.h"
 #include "main/form1.h"
+#include "windows/program.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -9,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -21,8 +24,6 @@ constexpr char Usage[]
       "The four-band resistor colour code of a wanted nominal. Qt's standard options "
       "(-platform, -display, -style, -reverse and others) apply; other arguments are "
       "ignored.\n";
-
-constexpr char Version[] = "Цветознак v1.0 (tsvetoznak " TSVETOZNAK_VERSION ")\n";
 
 constexpr char NoDisplay[] = "Цветознак: нет графического сеанса, программе нужен рабочий стол "
                              "X11 или Wayland. / Tsvetoznak: no graphical session; the program "
@@ -118,8 +119,11 @@ int main(int argc, char *argv[])
 {
     if (hasArgument(argc, argv, "--help"))
         return answer(Usage);
-    if (hasArgument(argc, argv, "--version"))
-        return answer(Version);
+    if (hasArgument(argc, argv, "--version")) {
+        const QString version
+            = windows::ProgramTitle + u" (tsvetoznak "_s + windows::ProgramVersion + u")\n"_s;
+        return answer(version.toUtf8().constData());
+    }
     forms::preparePlatform();
     openingPlatform().asked = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
         || hasArgument(argc, argv, "-platform") || hasArgument(argc, argv, "-display");

@@ -5,6 +5,7 @@
 #include "forms/controls.h"
 #include "forms/runtime.h"
 #include "main/captions.h"
+#include "windows/program.h"
 
 #include <QAction>
 
@@ -55,7 +56,7 @@ void Form1::Lbl2_Click()
 void Form1::Command1_Click()
 {
     if (Label1->Caption() == colourcode::NoData) {
-        m_runtime.MsgBox(u"Ошибка №1. Нет данных"_s, forms::vbCritical, u"Цветознак v1.0"_s);
+        m_runtime.MsgBox(u"Ошибка №1. Нет данных"_s, forms::vbCritical, windows::ProgramTitle);
         return;
     }
     PaintBand1();

@@ -5,6 +5,7 @@
 #include "forms/fonts.h"
 #include "forms/runtime.h"
 #include "windows/pictures.h"
+#include "windows/program.h"
 
 using namespace Qt::StringLiterals;
 using AutoSize = forms::Label::AutoSize;
@@ -34,22 +35,22 @@ Form3::Form3(forms::Runtime &runtime)
     {
         const char16_t *name;
         forms::Place place;
-        const char16_t *text;
+        QString text;
     } lines[] = {
-        {u"Label1", {720, 120, 1320, 210}, u"Цветознак v1.0"},
-        {u"Label2", {720, 360, 3030, 210}, u"Автор: Иван Примеров (Пример)"},
-        {u"Label10", {720, 600, 3510, 210}, u"Тестирование: Лев Тестов (Lev Testov)"},
-        {u"Label4", {120, 840, 2235, 210}, u"Ну а теперь о программе:"},
+        {u"Label1", {720, 120, 1320, 210}, windows::ProgramTitle},
+        {u"Label2", {720, 360, 3030, 210}, u"Автор: Иван Примеров (Пример)"_s},
+        {u"Label10", {720, 600, 3510, 210}, u"Тестирование: Лев Тестов (Lev Testov)"_s},
+        {u"Label4", {120, 840, 2235, 210}, u"Ну а теперь о программе:"_s},
         {u"Label5", {120, 1080, 4740, 210},
-            u"Эту программу я создал в связи с горьким опытом!!!((("},
-        {u"Label9", {120, 4200, 4185, 210}, u"Все предложения на мыло..... (см. координаты)"},
+            u"Эту программу я создал в связи с горьким опытом!!!((("_s},
+        {u"Label9", {120, 4200, 4185, 210}, u"Все предложения на мыло..... (см. координаты)"_s},
     };
     const QFont tahoma9 = forms::font(forms::Tahoma, 9);
     for (const auto &line : lines) {
         auto *label = new forms::Label(
             form, QString::fromUtf16(line.name), line.place, AutoSize::GrowRight);
         label->setFont(tahoma9);
-        label->setCaption(QString::fromUtf16(line.text));
+        label->setCaption(line.text);
     }
 
     // The story, wrapped within fixed sizes.
