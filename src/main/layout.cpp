@@ -154,13 +154,15 @@ void Form1::createControls()
     Label6 = new forms::Label(form, u"Label6"_s, {5400, 240, 840, 285}, AutoSize::GrowRight);
     Label6->setFont(forms::font(forms::Tahoma, 12));
     Label6->setCaption(u"ОТВЕТ:"_s);
-    const struct
+    // A line of the drawing: from one point to another, in twips.
+    struct LineRow
     {
         forms::Line *&line;
         const char16_t *name;
         QPoint from;
         QPoint to;
-    } leads[] = {
+    };
+    const LineRow leads[] = {
         {Line10, u"Line10", {5040, 840}, {4440, 840}},
         {Line9, u"Line9", {5040, 960}, {4440, 960}},
         {Line15, u"Line15", {4440, 840}, {4440, 960}},
@@ -245,13 +247,7 @@ void Form1::createControls()
     }
 
     // Separators, over everything they cross.
-    const struct
-    {
-        forms::Line *&line;
-        const char16_t *name;
-        QPoint from;
-        QPoint to;
-    } separators[] = {
+    const LineRow separators[] = {
         {Line7, u"Line7", {4200, 0}, {4200, 1800}},
         {Line1, u"Line1", {7440, 1800}, {7440, 0}},
         {Line8, u"Line8", {9360, 1800}, {0, 1800}},

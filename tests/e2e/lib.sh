@@ -1,7 +1,9 @@
 # Shared by the end-to-end tests: each test sources this file with the program's path as its
 # first argument, gets its own X server, window manager and program, and leaves none of them
 # behind. Everything is driven through real X input and read back from the screen.
-set -euo pipefail
+set -eEuo pipefail
+# A command that fails without a word of its own still says which it was.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 readonly program=$1
 # The device pixel ratio the program runs at: 2 doubles every size and offset on the screen.
@@ -66,6 +68,16 @@ start_display() {
         wait "$wm" "$xvfb" 2>/dev/null || true
     done
     fail "openbox did not start"
+}
+
+# An accessibility bus of the test's own, inside dbus-run-session; the program started after it
+# joins it.
+start_accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
+    pids+=($!)
+    wait_for dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress || fail "the accessibility bus did not start"
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
 # Starts the program in the Russian desktop's way: no locale named, so Russian. A test may name
