@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QLocale Russian(QLocale::Russian, QLocale::Russia);
@@ -47,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     expect(std::isfinite(*value));
     // Blanks after a number change nothing; a letter after it makes it no number.
-    expect(forms::TextToDouble(text + u" \t", locale) == value);
+    expect(forms::TextToDouble(text + u" \t"_s, locale) == value);
     expect(!forms::TextToDouble(text + u'x', locale));
     // Written out in full and read back, it is the same number.
     QString written = QString::number(*value, 'g', 17);

@@ -94,38 +94,14 @@ private Q_SLOTS:
 
 namespace {
 
-// The colour each row of the table must show, written out here.
+// The colour each row of the table must show, written out here in the order of its rows:
+// silver, gold, black to white, and the body colour.
 QColor shown(CodeColour colour)
 {
-    switch (colour) {
-    case CodeColour::ColorSilver:
-        return {214, 243, 248};
-    case CodeColour::ColorGold:
-        return {221, 193, 2};
-    case CodeColour::ColorBlack:
-        return {0, 0, 0};
-    case CodeColour::ColorBrown:
-        return {128, 64, 0};
-    case CodeColour::ColorRed:
-        return {255, 0, 0};
-    case CodeColour::ColorOrange:
-        return {255, 128, 0};
-    case CodeColour::ColorYellow:
-        return {255, 255, 0};
-    case CodeColour::ColorGreen:
-        return {0, 128, 0};
-    case CodeColour::ColorBlue:
-        return {0, 0, 255};
-    case CodeColour::ColorViolet:
-        return {128, 0, 255};
-    case CodeColour::ColorGrey:
-        return {221, 221, 221};
-    case CodeColour::ColorWhite:
-        return {255, 255, 255};
-    case CodeColour::ColorBody:
-        return {255, 192, 128};
-    }
-    return {};
+    static const QColor rows[] = {{214, 243, 248}, {221, 193, 2}, {0, 0, 0}, {128, 64, 0},
+        {255, 0, 0}, {255, 128, 0}, {255, 255, 0}, {0, 128, 0}, {0, 0, 255}, {128, 0, 255},
+        {221, 221, 221}, {255, 255, 255}, {255, 192, 128}};
+    return rows[static_cast<std::size_t>(colour)];
 }
 
 struct GeometryState
