@@ -70,10 +70,8 @@ QString unopenedDisplay(const QStringList &said)
 {
     for (const QString &line : said) {
         const QLatin1StringView xcb("could not connect to display");
-        if (const qsizetype at = line.indexOf(xcb); at >= 0) {
-            const QString named = line.mid(at + xcb.size()).trimmed();
-            return named.isEmpty() ? qEnvironmentVariable("DISPLAY") : named;
-        }
+        if (const qsizetype at = line.indexOf(xcb); at >= 0)
+            return line.mid(at + xcb.size()).trimmed();
         if (line.contains(QLatin1StringView("wl_display")))
             return qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
     }

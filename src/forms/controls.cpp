@@ -161,9 +161,8 @@ std::optional<QString> TextBox::afterDrop(const QDropEvent *event)
 
 void TextBox::dragEnterEvent(QDragEnterEvent *event)
 {
-    QLineEdit::dragEnterEvent(event);
-    if (event->isAccepted() && !afterDrop(event))
-        event->ignore();
+    // As for the line edit itself, entering is the first move.
+    dragMoveEvent(event);
 }
 
 void TextBox::dragMoveEvent(QDragMoveEvent *event)

@@ -50,9 +50,7 @@ int DesktopRuntime::showMessageBox(const QString &prompt, int style, const QStri
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
-        // In the Cyrillic letters of every other OK button of the program; Qt's Russian
-        // translation keeps the Latin ones, which a Russian voice spells out.
-        box.button(QMessageBox::Ok)->setText(QStringLiteral("ОК"));
+        box.button(QMessageBox::Ok)->setText(OkCaption);
     }
     switch (box.exec()) {
     case QMessageBox::Yes:

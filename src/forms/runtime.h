@@ -11,6 +11,10 @@ inline constexpr int vbCritical = 16;
 inline constexpr int vbQuestion = 32;
 inline constexpr int vbInformation = 64;
 
+// The caption of every OK button of the program, in Cyrillic letters; Qt's Russian translation
+// keeps the Latin ones, which a Russian voice spells out.
+inline const QString OkCaption = QStringLiteral("ОК");
+
 // The buttons a message box returns.
 inline constexpr int vbOK = 1;
 inline constexpr int vbYes = 6;

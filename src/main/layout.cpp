@@ -33,6 +33,16 @@ constexpr forms::ColourValue WhiteText = forms::rgb(255, 255, 255);
 constexpr forms::ColourValue BodyColour = forms::rgb(255, 192, 128);
 constexpr int SeparatorWidth = 3;
 
+// A row of captioned controls: the member, its name, place and caption.
+template<typename Control>
+struct CaptionedRow
+{
+    Control *&control;
+    const char16_t *name;
+    forms::Place place;
+    const char16_t *caption;
+};
+
 } // namespace
 
 Form1::Form1(forms::Runtime &runtime)
@@ -118,13 +128,7 @@ void Form1::createControls()
     // Tolerance: one group of nine options, three columns of three.
     Frame8 = new forms::Frame(form, u"Frame8"_s, {120, 720, 2535, 975}, u"Допуск"_s);
     Frame8->setFont(frameCaption);
-    const struct
-    {
-        forms::OptionButton *&option;
-        const char16_t *name;
-        Place place;
-        const char16_t *caption;
-    } tolerance[] = {
+    const CaptionedRow<forms::OptionButton> tolerance[] = {
         {Option8, u"Option8", {120, 240, 855, 255}, u"0.05%"},
         {Option7, u"Option7", {120, 480, 735, 255}, u"0.1%"},
         {Option6, u"Option6", {120, 720, 855, 195}, u"0.25%"},
@@ -136,8 +140,8 @@ void Form1::createControls()
         {Option9, u"Option9", {1680, 720, 735, 195}, u"20%"},
     };
     for (const auto &row : tolerance) {
-        row.option = new forms::OptionButton(Frame8, text(row.name), row.place, text(row.caption));
-        row.option->setFont(tahoma825);
+        row.control = new forms::OptionButton(Frame8, text(row.name), row.place, text(row.caption));
+        row.control->setFont(tahoma825);
     }
 
     // Readout, kept centred in its frame as its caption changes length.
@@ -225,13 +229,7 @@ void Form1::createControls()
 
     // Banner strip: runs of blanks push each part onto a wrapped line of its own.
     const QFont courierNew12 = forms::font(forms::CourierNew, 12);
-    const struct
-    {
-        forms::Label *&label;
-        const char16_t *name;
-        Place place;
-        const char16_t *caption;
-    } banners[] = {
+    const CaptionedRow<forms::Label> banners[] = {
         {Label9, u"Label9", {120, 1920, 9135, 855},
             u"Программу написал Иван Примеров (ник Пример)                   "
             u"Пишите: ivan.primerov@example.org"},
@@ -241,9 +239,9 @@ void Form1::createControls()
             u"Кошелёк №2: Z000000000000"},
     };
     for (const auto &row : banners) {
-        row.label = new forms::Label(form, text(row.name), row.place, AutoSize::Off);
-        row.label->setFont(courierNew12);
-        row.label->setCaption(text(row.caption));
+        row.control = new forms::Label(form, text(row.name), row.place, AutoSize::Off);
+        row.control->setFont(courierNew12);
+        row.control->setCaption(text(row.caption));
     }
 
     // Separators, over everything they cross.

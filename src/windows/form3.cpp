@@ -85,7 +85,7 @@ Form3::Form3(forms::Runtime &runtime)
     connect(Label11, &forms::Label::Click, this, &Form3::Label11_Click);
 
     // The only control that takes the focus.
-    Command1 = new forms::PushButton(form, u"Command1"_s, {2640, 4440, 615, 315}, u"ОК"_s);
+    Command1 = new forms::PushButton(form, u"Command1"_s, {2640, 4440, 615, 315}, forms::OkCaption);
     Command1->setFont(forms::font(forms::CourierNew, 12, {.bold = true}));
     Command1->setCancel();
     connect(Command1, &forms::PushButton::clicked, this, &Form3::Command1_Click);

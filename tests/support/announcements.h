@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QStringList>
-#include <QTest>
-#include <QWidget>
 
 // Keeps what a screen reader is told to speak: the name of each notification as it shows,
 // which Qt's bridge passes on as the notification becoming showing. (The offscreen platform
