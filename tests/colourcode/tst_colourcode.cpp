@@ -30,8 +30,6 @@ class tst_Colourcode : public QObject
 private Q_SLOTS:
     void digitColor_data();
     void digitColor();
-    void multiplierColor_data();
-    void multiplierColor();
     void toleranceColor_data();
     void toleranceColor();
     void readout_data();
@@ -67,60 +65,6 @@ void tst_Colourcode::digitColor()
     QFETCH(double, value);
     QFETCH(std::optional<CodeColour>, colour);
     QCOMPARE(colourcode::DigitColor(value), colour);
-}
-
-void tst_Colourcode::multiplierColor_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<std::optional<CodeColour>>("colour");
-    QTest::addColumn<QString>("text");
-    const auto row = [](const char *name, double value, std::optional<CodeColour> colour,
-                         const QString &text, const QLocale &locale = Russian) {
-        QTest::newRow(name) << value << locale << colour << text;
-    };
-    row("1 stays as typed", 1, CodeColour::ColorBlack, QString());
-    row("10", 10, CodeColour::ColorBrown, u"10"_s);
-    row("100", 100, CodeColour::ColorRed, u"100"_s);
-    row("2 is 100", 2, CodeColour::ColorRed, u"100"_s);
-    row("3 is 1000", 3, CodeColour::ColorOrange, u"1000"_s);
-    row("4", 4, CodeColour::ColorYellow, u"10000"_s);
-    row("5", 5, CodeColour::ColorGreen, u"100000"_s);
-    row("6", 6, CodeColour::ColorBlue, u"1000000"_s);
-    row("7", 7, CodeColour::ColorViolet, u"10000000"_s);
-    row("8 is 100000000", 8, CodeColour::ColorGrey, u"100000000"_s);
-    row("1000000", 1000000, CodeColour::ColorBlue, u"1000000"_s);
-    row("9 is 1000000000", 9, CodeColour::ColorWhite, u"1000000000"_s);
-    row("9.5", 9.5, CodeColour::ColorWhite, u"1000000000"_s);
-    row("11", 11, CodeColour::ColorWhite, u"1000000000"_s);
-    row("25", 25, CodeColour::ColorWhite, u"1000000000"_s);
-    row("1000000000", 1e9, CodeColour::ColorWhite, u"1000000000"_s);
-    row("1E12", 1e12, CodeColour::ColorWhite, u"1000000000"_s);
-    row("0.1", 0.1, CodeColour::ColorGold, u"0,1"_s);
-    row("0.01", 0.01, CodeColour::ColorSilver, u"0,01"_s);
-    row("0.1 with a point", 0.1, CodeColour::ColorGold, u"0.1"_s, English);
-    row("0.01 with a point", 0.01, CodeColour::ColorSilver, u"0.01"_s, English);
-    row("0", 0, std::nullopt, QString());
-    row("0.5", 0.5, std::nullopt, QString());
-    row("5.5", 5.5, std::nullopt, QString());
-    row("0.001", 0.001, std::nullopt, QString());
-    row("-100", -100, std::nullopt, QString());
-    row("nan", std::nan(""), std::nullopt, QString());
-    row("minus infinity", -std::numeric_limits<double>::infinity(), std::nullopt, QString());
-}
-
-void tst_Colourcode::multiplierColor()
-{
-    QFETCH(double, value);
-    QFETCH(QLocale, locale);
-    QFETCH(std::optional<CodeColour>, colour);
-    QFETCH(QString, text);
-    const auto band = colourcode::MultiplierColor(value, locale);
-    QCOMPARE(band.has_value(), colour.has_value());
-    if (band) {
-        QCOMPARE(band->colour, *colour);
-        QCOMPARE(band->text, text);
-    }
 }
 
 void tst_Colourcode::toleranceColor_data()
@@ -160,7 +104,7 @@ void tst_Colourcode::readout_data()
             qPrintable(second), qPrintable(multiplier))
             << locale << first << second << multiplier << caption;
     };
-    // Every row of the worked examples.
+    // Every row of the worked examples; which step a multiplier names is the table's below.
     row(Russian, u"4"_s, u"7"_s, u"1"_s, u"47 Ом"_s);
     row(Russian, u"4"_s, u"7"_s, u"10"_s, u"470 Ом"_s);
     row(Russian, u"4"_s, u"7"_s, u"100"_s, u"4,7 КОм"_s);
@@ -179,14 +123,9 @@ void tst_Colourcode::readout_data()
     row(Russian, u"1"_s, u"0"_s, u"100"_s, u"1 КОм"_s);
     row(Russian, u"0"_s, u"5"_s, u"10"_s, u"50 Ом"_s);
     row(Russian, u"9"_s, u"9"_s, u"10"_s, u"990 Ом"_s);
-    row(Russian, u"4"_s, u"7"_s, u"2"_s, u"470 Ом"_s);
     row(Russian, u"4"_s, u"7"_s, u"3"_s, u"4,7 КОм"_s);
-    row(Russian, u"4"_s, u"7"_s, u"9"_s, u"4,7 ГОм"_s);
-    row(Russian, u"4"_s, u"7"_s, u"25"_s, u"47 ГОм"_s);
     row(Russian, u"4"_s, u"7"_s, u"0100"_s, u"4,7 КОм"_s);
-    row(Russian, u"4"_s, u"7"_s, u"0"_s, Unchanged);
     row(Russian, u"4"_s, u"7"_s, u"0,5"_s, Unchanged);
-    row(Russian, u"4"_s, u"7"_s, u"-100"_s, Unchanged);
     row(Russian, QString(), u"7"_s, u"100"_s, colourcode::NoData);
     row(Russian, u"4"_s, u"7"_s, QString(), colourcode::NoData);
     // Catch-all and near misses.
@@ -194,9 +133,6 @@ void tst_Colourcode::readout_data()
     row(Russian, u"4"_s, u"7"_s, u"1001"_s, u"47 ГОм"_s);
     row(Russian, u"4"_s, u"7"_s, u"1e10"_s, u"47 ГОм"_s);
     row(Russian, u"4"_s, u"7"_s, u"100,0"_s, u"4,7 КОм"_s);
-    row(Russian, u"4"_s, u"7"_s, u"1,5"_s, Unchanged);
-    row(Russian, u"4"_s, u"7"_s, u"0,001"_s, Unchanged);
-    row(Russian, u"4"_s, u"7"_s, u"2,5"_s, Unchanged);
     row(Russian, u"0"_s, u"0"_s, u"1"_s, u"0 Ом"_s);
     row(Russian, u"0"_s, u"0"_s, u"1000"_s, u"0 КОм"_s);
     row(Russian, u"0"_s, u"1"_s, u"0,01"_s, u"0,01 Ом"_s);
@@ -226,48 +162,68 @@ void tst_Colourcode::readout()
 
 void tst_Colourcode::multiplierReadTwoWays_data()
 {
-    // The step each reading takes a typed value for, by its multiplier; 0 for none.
+    // What each reading makes of a typed value: the readout's multiplier, 0 for none; the
+    // colouring's band and the text it writes back, which names its step.
     QTest::addColumn<double>("typed");
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("readout");
-    QTest::addColumn<double>("colouring");
-    const auto row = [](const char *name, double typed, double readout, double colouring) {
-        QTest::newRow(name) << typed << readout << colouring;
-    };
-    row("1 is ×1 in both", 1, 1, 1);
-    row("2 → ×10 in the readout, ×100 in the colouring", 2, 10, 100);
-    row("3 → ×100 in the readout, ×1000 in the colouring", 3, 100, 1e3);
-    row("4 → ×1000, ×10000", 4, 1e3, 1e4);
-    row("5 → ×10000, ×100000", 5, 1e4, 1e5);
-    row("6 → ×100000, ×1000000", 6, 1e5, 1e6);
-    row("7 → ×1000000, ×10000000", 7, 1e6, 1e7);
-    row("8 → ×10000000, ×100000000", 8, 1e7, 1e8);
-    row("9 → ×100000000, and the last step in the colouring", 9, 1e8, 1e9);
-    row("9,5 is nothing to the readout, the last step to the colouring", 9.5, 0, 1e9);
-    row("10 is ×10 in both", 10, 10, 10);
-    row("100 is ×100 in both", 100, 100, 100);
-    row("100000000 is itself in both", 1e8, 1e8, 1e8);
-    row("1000000000 is itself in both", 1e9, 1e9, 1e9);
-    row("11 is the last step in both", 11, 1e9, 1e9);
-    row("1e12 is the last step in both", 1e12, 1e9, 1e9);
-    row("0,1 in both", 0.1, 0.1, 0.1);
-    row("0,01 in both", 0.01, 0.01, 0.01);
-    row("0 is none", 0, 0, 0);
-    row("0,5 is none", 0.5, 0, 0);
-    row("1,5 is none", 1.5, 0, 0);
-    row("0,001 is none", 0.001, 0, 0);
-    row("-100 is none", -100, 0, 0);
-    row("nan is none", std::nan(""), 0, 0);
+    QTest::addColumn<std::optional<CodeColour>>("colour");
+    QTest::addColumn<QString>("text");
+    using C = CodeColour;
+    const auto row
+        = [](const char *name, double typed, double readout, std::optional<CodeColour> colour,
+              const QString &text, const QLocale &locale = Russian) {
+              QTest::newRow(name) << typed << locale << readout << colour << text;
+          };
+    const std::optional<CodeColour> none;
+    row("1 is ×1 in both, and stays as typed", 1, 1, C::ColorBlack, QString());
+    row("2 → ×10 in the readout, ×100 in the colouring", 2, 10, C::ColorRed, u"100"_s);
+    row("3 → ×100 in the readout, ×1000 in the colouring", 3, 100, C::ColorOrange, u"1000"_s);
+    row("4 → ×1000, ×10000", 4, 1e3, C::ColorYellow, u"10000"_s);
+    row("5 → ×10000, ×100000", 5, 1e4, C::ColorGreen, u"100000"_s);
+    row("6 → ×100000, ×1000000", 6, 1e5, C::ColorBlue, u"1000000"_s);
+    row("7 → ×1000000, ×10000000", 7, 1e6, C::ColorViolet, u"10000000"_s);
+    row("8 → ×10000000, ×100000000", 8, 1e7, C::ColorGrey, u"100000000"_s);
+    row("9 → ×100000000, and the last step in the colouring", 9, 1e8, C::ColorWhite,
+        u"1000000000"_s);
+    row("9,5 is nothing to the readout, the last step to the colouring", 9.5, 0, C::ColorWhite,
+        u"1000000000"_s);
+    row("10 is ×10 in both", 10, 10, C::ColorBrown, u"10"_s);
+    row("100 is ×100 in both", 100, 100, C::ColorRed, u"100"_s);
+    row("1000000 is itself in both", 1e6, 1e6, C::ColorBlue, u"1000000"_s);
+    row("100000000 is itself in both", 1e8, 1e8, C::ColorGrey, u"100000000"_s);
+    row("1000000000 is itself in both", 1e9, 1e9, C::ColorWhite, u"1000000000"_s);
+    row("11 is the last step in both", 11, 1e9, C::ColorWhite, u"1000000000"_s);
+    row("1e12 is the last step in both", 1e12, 1e9, C::ColorWhite, u"1000000000"_s);
+    row("0,1 in both", 0.1, 0.1, C::ColorGold, u"0,1"_s);
+    row("0,01 in both", 0.01, 0.01, C::ColorSilver, u"0,01"_s);
+    row("0.1 written with a point", 0.1, 0.1, C::ColorGold, u"0.1"_s, English);
+    row("0.01 written with a point", 0.01, 0.01, C::ColorSilver, u"0.01"_s, English);
+    row("0 is none", 0, 0, none, QString());
+    row("0,5 is none", 0.5, 0, none, QString());
+    row("1,5 is none", 1.5, 0, none, QString());
+    row("5,5 is none", 5.5, 0, none, QString());
+    row("0,001 is none", 0.001, 0, none, QString());
+    row("-100 is none", -100, 0, none, QString());
+    row("nan is none", std::nan(""), 0, none, QString());
+    row("minus infinity is none", -std::numeric_limits<double>::infinity(), 0, none, QString());
 }
 
 void tst_Colourcode::multiplierReadTwoWays()
 {
     QFETCH(double, typed);
+    QFETCH(QLocale, locale);
     QFETCH(double, readout);
-    QFETCH(double, colouring);
-    const auto multiplier
-        = [](const colourcode::MultiplierStep *step) { return step ? step->multiplier : 0.0; };
-    QCOMPARE(multiplier(colourcode::ReadoutStep(typed)), readout);
-    QCOMPARE(multiplier(colourcode::ColouringStep(typed)), colouring);
+    QFETCH(std::optional<CodeColour>, colour);
+    QFETCH(QString, text);
+    const colourcode::MultiplierStep *step = colourcode::ReadoutStep(typed);
+    QCOMPARE(step ? step->multiplier : 0.0, readout);
+    const auto band = colourcode::MultiplierColor(typed, locale);
+    QCOMPARE(band.has_value(), colour.has_value());
+    if (band) {
+        QCOMPARE(band->colour, *colour);
+        QCOMPARE(band->text, text);
+    }
 }
 
 void tst_Colourcode::colourNames_data()
