@@ -52,8 +52,6 @@ private Q_SLOTS:
     void enterRightAfterOpeningCloses_data();
     void enterRightAfterOpeningCloses();
     void mainWindowKeepsWorking();
-    void openingAgainBringsItBack_data();
-    void openingAgainBringsItBack();
     void functionKeysBelongToTheMainWindow();
     void helpTexts_data();
     void helpTexts();
@@ -90,9 +88,18 @@ void tst_Windows::eachWindowOpensOnce()
     QVERIFY(main.window->isEnabled());
     main.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
+    // Behind the main window, or minimised: the key brings it back to the front.
     QTest::keyClick(main.window.get(), key);
     QCOMPARE(opened(), QList<QWidget *> {first});
     QVERIFY(QTest::qWaitForWindowActive(first));
+    first->showMinimized();
+    QTRY_VERIFY(first->isMinimized());
+    main.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
+    QTest::keyClick(main.window.get(), key);
+    QTRY_VERIFY(!first->isMinimized());
+    QTRY_COMPARE(QApplication::activeWindow(), first);
+    QCOMPARE(opened(), QList<QWidget *> {first});
 
     // Closed by its close box, it is created afresh next time.
     first->close();
@@ -301,37 +308,6 @@ void tst_Windows::contactLinksAreButtons()
     for (int i = 0; i < client->childCount(); ++i)
         QVERIFY2(!client->child(i)->text(QAccessible::Name).isEmpty(),
             qPrintable(client->child(i)->object()->objectName()));
-}
-
-void tst_Windows::openingAgainBringsItBack_data()
-{
-    addWindowRows();
-}
-
-void tst_Windows::openingAgainBringsItBack()
-{
-    QFETCH(Qt::Key, key);
-    QFETCH(QString, title);
-    MainWindow main;
-    QTest::keyClick(main.window.get(), key);
-    QWidget *window = nullptr;
-    QTRY_VERIFY((window = QApplication::activeWindow()) && window->windowTitle() == title);
-
-    // Minimised: the key restores it and brings it to the front.
-    window->showMinimized();
-    QTRY_VERIFY(window->isMinimized());
-    main.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
-    QTest::keyClick(main.window.get(), key);
-    QTRY_VERIFY(!window->isMinimized());
-    QTRY_COMPARE(QApplication::activeWindow(), window);
-
-    // Behind the main window: the same.
-    main.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
-    QTest::keyClick(main.window.get(), key);
-    QTRY_COMPARE(QApplication::activeWindow(), window);
-    QCOMPARE(openWindows<forms::Form>().size(), 2);
 }
 
 void tst_Windows::functionKeysBelongToTheMainWindow()
