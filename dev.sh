@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine for Цветознак, builds it, then starts the program or the tests.
+# Sets up a Debian 12 or 13 machine for Цветознак, builds it, then starts the program or the tests.
 #   ./dev.sh run    install what is missing, build, start the program
 #   ./dev.sh test   install what is missing, build, run every test, then again under the
 #                   sanitizers together with the fuzz targets
@@ -7,6 +7,9 @@
 #                   and size against a bare Qt window
 #   ./dev.sh soak   install what is missing, build in release mode, run a randomized session of
 #                   100 000 actions (TSVETOZNAK_SESSION_ACTIONS changes it) and print its pace
+#   ./dev.sh test-debian13
+#                   make a fresh Debian 13 root, copy the checkout into it and run ./dev.sh test
+#                   there, as on a new machine; the log is also kept in build-debian13/test.log
 # Run as root or as a user who may sudo.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -21,7 +24,8 @@ test_packages=(xvfb xdotool imagemagick openbox x11-utils desktop-file-utils app
 package_packages=(dpkg-dev binutils lintian)
 # A second build with clang runs every test under the address and undefined-behaviour
 # sanitizers, and the fuzz targets with libFuzzer.
-sanitize_packages=(clang libclang-rt-14-dev)
+# libclang-rt-dev is the runtime of whichever clang the release calls its default.
+sanitize_packages=(clang libclang-rt-dev)
 
 install_missing() {
     local missing=() package
@@ -34,6 +38,33 @@ install_missing() {
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     "${sudo[@]}" apt-get update
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+}
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# A fresh Debian 13 root with the checkout as it is (committed or not, build trees left out),
+# its kernel file systems bound in; it is unmounted and removed however the run ends.
+test_debian13() {
+    install_missing mmdebstrap
+    local root
+    root=$(as_root mktemp -d /var/tmp/tsvetoznak-debian13.XXXXXX)
+    # shellcheck disable=SC2064
+    trap "as_root umount -R -l '$root/proc' '$root/sys' '$root/dev' 2>/dev/null; as_root rm -rf --one-file-system '$root'" EXIT
+    as_root mmdebstrap --variant=apt --include=sudo,git,ca-certificates trixie "$root"
+    as_root cp /etc/resolv.conf "$root/etc/resolv.conf"
+    as_root mkdir -p "$root/work/main"
+    git ls-files -z --cached --others --exclude-standard \
+        | as_root tar -C . --null -T - -cf - | as_root tar -C "$root/work/main" -xf -
+    as_root mount -t proc proc "$root/proc"
+    as_root mount --rbind /sys "$root/sys"
+    as_root mount --make-rslave "$root/sys"
+    as_root mount --rbind /dev "$root/dev"
+    as_root mount --make-rslave "$root/dev"
+    mkdir -p build-debian13
+    as_root chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root TERM=dumb \
+        /work/main/dev.sh test 2>&1 | tee build-debian13/test.log
 }
 
 build() {
@@ -82,8 +113,11 @@ soak)
         TSVETOZNAK_SESSION_ACTIONS=${TSVETOZNAK_SESSION_ACTIONS:-100000} \
         ./build-release/tests/tst_session
     ;;
+test-debian13)
+    test_debian13
+    ;;
 *)
-    echo "usage: $0 run|test|bench|soak" >&2
+    echo "usage: $0 run|test|bench|soak|test-debian13" >&2
     exit 2
     ;;
 esac

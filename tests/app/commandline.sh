@@ -12,7 +12,8 @@ ulimit -c unlimited
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 run() { # run ENV... -- ARGS: status into $status, output into out and err
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" >out 2>err
+    # A UTF-8 locale, or Qt 6.8 warns of the C one before anything else it says.
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 "$@" >out 2>err
     status=$?
 }
 
