@@ -9,6 +9,7 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -98,11 +99,13 @@ public:
 };
 
 // A window's announcements. Qt 6.8 and later send them as announcement events. Before that,
-// AT-SPI has no signal for them that Debian 12's screen reader takes, but Orca speaks a
+// AT-SPI has no signal for them that Debian 12's screen reader takes, but Orca presents a
 // notification the moment it becomes showing, and one inside a status bar without naming its
-// role. Bar and notification have no size, so nothing of them is ever on the screen; they take
-// neither the focus nor the activation, and show only while an announcement goes out, so that
-// a review of the screen never meets them.
+// role. It speaks the notification's name and the labels inside it, but puts only those labels
+// on the braille line, and none whose text the name already holds: so the text is the caption
+// of a label in an unnamed notification. Bar, notification and label have no size, so nothing
+// of them is ever on the screen; they take neither the focus nor the activation, and show only
+// while an announcement goes out, so that a review of the screen never meets them.
 class Announcement : public QWidget
 {
     Q_OBJECT
@@ -110,10 +113,17 @@ class Announcement : public QWidget
 public:
     explicit Announcement(QWidget *bar)
         : QWidget(bar)
+        , m_text(new QLabel(this))
     {
         setGeometry(0, 0, 0, 0);
+        m_text->setGeometry(0, 0, 0, 0);
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
+
+    void setText(const QString &text) { m_text->setText(text); }
+
+private:
+    QLabel *m_text = nullptr;
 };
 
 class AnnouncementBar : public QWidget
@@ -148,9 +158,9 @@ private:
         QAccessibleAnnouncementEvent event(window(), m_text);
         QAccessible::updateAccessibility(&event);
 #else
-        // Named while hidden, so that it shows once, with the new name.
+        // Captioned while hidden, so that it shows once, with the new text.
         m_notification->hide();
-        m_notification->setAccessibleName(m_text);
+        m_notification->setText(m_text);
         show();
         m_notification->show();
         hide();

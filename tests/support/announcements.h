@@ -5,31 +5,67 @@
 #include <QEvent>
 #include <QStringList>
 
-// Keeps what a screen reader is told to speak: the name of each notification as it shows,
-// which Qt's bridge passes on as the notification becoming showing. (The offscreen platform
-// has no bridge to listen to.) From Qt 6.8 on, announcements are events that only a bridge
-// receives, and the tests that listen are skipped.
+// Keeps what a screen reader is told to present, in place of the platform's bridge (the
+// offscreen platform has none). From Qt 6.8 on, the message of each announcement event, which
+// Qt hands to an update handler; before that, the captions of the labels inside each
+// notification as it shows, which is what Orca puts on the braille line. One at a time.
 class Announcements : public QObject
 {
 public:
-    Announcements() { qApp->installEventFilter(this); }
+    Announcements()
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        s_listening = this;
+        QAccessible::installUpdateHandler(&Announcements::take);
+#else
+        qApp->installEventFilter(this);
+#endif
+    }
+    ~Announcements() override
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QAccessible::installUpdateHandler(nullptr);
+        s_listening = nullptr;
+#endif
+    }
 
-    static constexpr bool Heard = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
-
-    QStringList texts() const { return m_texts; }
-    void clear() { m_texts.clear(); }
+    QStringList texts() const
+    {
+        return m_texts;
+    }
+    void clear()
+    {
+        m_texts.clear();
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(watched);
-            if (shown && shown->role() == QAccessible::Notification)
-                m_texts.append(shown->text(QAccessible::Name));
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
+            return false;
+        QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(watched);
+        if (!shown || shown->role() != QAccessible::Notification)
+            return false;
+        QString labels;
+        for (int i = 0; i < shown->childCount(); ++i) {
+            if (QAccessibleInterface *child = shown->child(i);
+                child && child->role() == QAccessible::StaticText)
+                labels += child->text(QAccessible::Name);
         }
+        m_texts.append(labels);
         return false;
     }
 
 private:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    static void take(QAccessibleEvent *event)
+    {
+        if (event->type() == QAccessible::Announcement)
+            s_listening->m_texts.append(
+                static_cast<QAccessibleAnnouncementEvent *>(event)->message());
+    }
+
+    static inline Announcements *s_listening = nullptr;
+#endif
     QStringList m_texts;
 };
