@@ -66,13 +66,15 @@ def main_window():
 
 
 def named(window, role, name):
+    """The object of that role and name; roles by their AT-SPI number, whose names each
+    release words its own way ("push button" or "button")."""
     return next((a for a in descendants(window)
-                 if a.getRoleName() == role and a.name == name), None)
+                 if a.getRole() == role and a.name == name), None)
 
 
 def drawing(window):
     """The resistor's name, then the four bands' names, in order."""
-    images = [a.name for a in descendants(window) if a.getRoleName() == "image"]
+    images = [a.name for a in descendants(window) if a.getRole() == pyatspi.ROLE_IMAGE]
     resistor = [name for name in images if name.startswith("Резистор: ")]
     bands = sorted(name for name in images if name.startswith("Полоса "))
     return (resistor[0] if len(resistor) == 1 else None), bands
@@ -80,7 +82,7 @@ def drawing(window):
 
 def legend_showing(window):
     return sorted(a.name for a in descendants(window)
-                  if a.getRoleName() == "label" and a.name in LEGEND and showing(a))
+                  if a.getRole() == pyatspi.ROLE_LABEL and a.name in LEGEND and showing(a))
 
 
 def unnamed_showing(window):
@@ -89,7 +91,7 @@ def unnamed_showing(window):
 
 
 def on_name_change(event):
-    name_changes.append((event.source.getRoleName(), event.source.name))
+    name_changes.append((event.source.getRole(), event.source.name))
 
 
 def press(accessible):
@@ -114,8 +116,8 @@ def main():
     check("legend showing at start", legend_showing(window), [])
 
     subprocess.run(["xdotool", "type", "--delay", "40", "47100"], check=True)
-    wait_until(lambda: named(window, "label", "4,7 КОм"))
-    named(window, "radio button", "5%").queryAction().doAction(0)
+    wait_until(lambda: named(window, pyatspi.ROLE_LABEL, "4,7 КОм"))
+    named(window, pyatspi.ROLE_RADIO_BUTTON, "5%").queryAction().doAction(0)
     subprocess.run(["xdotool", "key", "F5"], check=True)
 
     solved = "Резистор: Желтый, Фиолетовый, Красный, Золотой"
@@ -123,13 +125,14 @@ def main():
     check("resistor after F5", drawing(window),
           (solved, ["Полоса 1, первая цифра: Желтый", "Полоса 2, вторая цифра: Фиолетовый",
                     "Полоса 3, множитель: Красный", "Полоса 4, допуск: Золотой"]))
-    wait_until(lambda: ("image", solved) in name_changes)
-    check("name change of the resistor after F5", ("image", solved) in name_changes, True)
+    wait_until(lambda: (pyatspi.ROLE_IMAGE, solved) in name_changes)
+    check("name change of the resistor after F5", (pyatspi.ROLE_IMAGE, solved) in name_changes,
+          True)
     wait_until(lambda: len(legend_showing(window)) == len(LEGEND))
     check("legend showing after F5", legend_showing(window), sorted(LEGEND))
     check("showing objects without a name, solved", unnamed_showing(window), [])
 
-    clear = named(window, "push button", "Очистить")
+    clear = named(window, pyatspi.ROLE_PUSH_BUTTON, "Очистить")
     if clear is None:
         failures.append("no push button 'Очистить'")
     else:
@@ -140,7 +143,8 @@ def main():
         check("legend showing after Очистить", wait_until(lambda: legend_showing(window) == [])
               and legend_showing(window), [])
     for command in ("F5 - Решить", "Выход"):
-        check(f"push button '{command}'", named(window, "push button", command) is not None, True)
+        check(f"push button '{command}'",
+              named(window, pyatspi.ROLE_PUSH_BUTTON, command) is not None, True)
     check("showing objects without a name, cleared", unnamed_showing(window), [])
 
     for failure in failures:

@@ -88,48 +88,68 @@ step                                    # 12: Решить without data, its box
 kill -INT "$orca_pid"
 for _ in $(seq 100); do kill -0 "$orca_pid" 2>/dev/null || break; sleep 0.1; done
 
-# What Orca said, one line each, in step files 1 to 12.
-grep -o "SPEECH OUTPUT: .*" "$work/orca-debug.txt" \
-    | sed -E "s/^SPEECH OUTPUT: '(.*)' ?\[?\{'established.*$/\1/" \
-    >"$work/spoken.txt" || fail "Orca said nothing"
-awk -v dir="$work" 'BEGIN { n = 1 } /^(left |right )?shift ?$/ { n++; next } { print > (dir "/step" n) }' \
-    "$work/spoken.txt"
-for n in $(seq 12); do touch "$work/step$n"; done
+# What Orca said and what it put on the braille line, in its order, one line each: "S text" or
+# "B text". Orca 43 logs a braille line as "BRAILLE LINE", Orca 48 a message as "BRAILLE: Display
+# message"; Orca 43 closes speech with a period, and Orca 48 calls a push button a button. The
+# words are compared, not one version's way of logging them: the closing period, the braille
+# cursor's mark and the word "push" are dropped.
+sed -nE -e "s/^.*SPEECH OUTPUT: '(.*)' ?\[?\{'established.*$/S \1/p" \
+    -e "s/^.*BRAILLE LINE: +'(.*)'$/B \1/p" \
+    -e "s/^.*BRAILLE: Display message: '(.*)'.*$/B \1/p" "$work/orca-debug.txt" \
+    | sed -E -e 's/ *\$l$//' -e 's/[ .]+$//' -e 's/push button$/button/' >"$work/presented.txt"
+grep -q '^S ' "$work/presented.txt" || fail "Orca said nothing"
+# Kept where a failure can be read: the whole of Orca's log.
+keep_log() {
+    cp "$work/orca-debug.txt" "${TMPDIR:-/tmp}/e2e-orca-$$.txt"
+    echo "Orca's debug log: ${TMPDIR:-/tmp}/e2e-orca-$$.txt" >&2
+}
+# In step files 1 to 12: spoken N and brailled N.
+awk -v dir="$work" 'BEGIN { n = 1 }
+    /^S (left |right )?shift$/ { n++; next }
+    /^S / { print substr($0, 3) > (dir "/spoken" n) }
+    /^B / { print substr($0, 3) > (dir "/brailled" n) }' "$work/presented.txt"
+for n in $(seq 12); do touch "$work/spoken$n" "$work/brailled$n"; done
 
-said() { # said STEP TEXT: Orca said exactly this line in that step
-    grep -qxF "$2" "$work/step$1" \
-        || problems+=("step $1: Orca did not say '$2'; it said: $(paste -sd '|' "$work/step$1")")
-}
-said_times() { # said_times STEP COUNT TEXT
+presented_times() { # presented_times spoken|brailled STEP COUNT TEXT
     local count
-    count=$(grep -cxF "$3" "$work/step$1" || true)
-    [ "$count" = "$2" ] || problems+=("step $1: '$3' said $count times, not $2")
+    count=$(grep -cxF "$4" "$work/$1$2" || true)
+    [ "$count" = "$3" ] || problems+=("step $2: '$4' $1 $count times, not $3; $1 there:
+  $(paste -sd '|' "$work/$1$2")")
 }
+presented() { # presented spoken|brailled STEP TEXT: at least once
+    grep -qxF "$3" "$work/$1$2" || problems+=("step $2: '$3' not $1; $1 there:
+  $(paste -sd '|' "$work/$1$2")")
+}
+said() { presented spoken "$@"; }
+said_times() { presented_times spoken "$@"; }
+brailled() { presented brailled "$@"; }
+# What is announced is said and brailled, in the same words.
+announced() { said "$1" "$2"; brailled "$1" "$2"; }
 legend=(Черный Коричневый Красный Оранжевый Серебряный Зеленый Фиолетовый Желтый Золотой Серый
         Белый Синий)
 
-said 1 "1 цифра text."
-said 2 "Легенда показана."
+said 1 "1 цифра text"
+announced 2 "Легенда показана"
 for colour in "${legend[@]}"; do
-    grep -qw "$colour" "$work/step3" \
+    grep -qw "$colour" "$work/spoken3" \
         || problems+=("flat review with the legend shown missed '$colour'")
 done
-said 4 "Легенда скрыта."
+announced 4 "Легенда скрыта"
 for colour in "${legend[@]}"; do
-    grep -qw "$colour" "$work/step5" \
+    grep -qw "$colour" "$work/spoken5" \
         && problems+=("flat review with the legend hidden read '$colour'")
 done
-said_times 6 1 "4,7 КОм."
-for passing in "47 Ом." "470 Ом." "Нет данных."; do
+announced 6 "4,7 КОм"
+for passing in "47 Ом" "470 Ом" "Нет данных"; do
     said_times 6 0 "$passing"
 done
-said_times 7 1 "Резистор: Желтый, Фиолетовый, Красный, Золотой."
-said_times 7 0 "4,7 КОм."
-said_times 7 0 "Легенда показана."
-said 8 "Окно развернуто."
-said 9 "Окно свернуто."
-said_times 11 1 "Поля и полосы очищены."
-said_times 11 0 "Нет данных."
-said 12 "ОК push button."
-[ ${#problems[@]} -eq 0 ] || fail "$(printf '%s\n' "${problems[@]}")"
+announced 7 "Резистор: Желтый, Фиолетовый, Красный, Золотой"
+said_times 7 0 "4,7 КОм"
+said_times 7 0 "Легенда показана"
+announced 8 "Окно развернуто"
+announced 9 "Окно свернуто"
+announced 11 "Поля и полосы очищены"
+said_times 11 0 "Нет данных"
+said 12 "ОК button"
+[ ${#problems[@]} -eq 0 ] || { keep_log; fail "$(printf '%s\n' "${problems[@]}")"; }
 echo "screen reader: passed"
