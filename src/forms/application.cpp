@@ -2,11 +2,11 @@
 
 #include "accessibility.h"
 #include "fonts.h"
+#include "style.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStyleFactory>
 #include <QTranslator>
 
 namespace forms {
@@ -42,8 +42,7 @@ void prepareApplication()
     installAccessibility();
     registerFontSubstitutes();
     QApplication::setFont(font(DefaultFamily, DefaultPoints));
-    if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows")))
-        QApplication::setStyle(classic);
+    QApplication::setStyle(classicStyle());
 }
 
 } // namespace forms
