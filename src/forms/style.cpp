@@ -62,8 +62,10 @@ void paintStrokes(
 {
     const QTransform device = painter->deviceTransform();
     const QRectF edges = device.mapRect(QRectF(rect));
-    const int near[2] = {qRound(edges.left()), qRound(edges.top())};
-    const int far[2] = {qRound(edges.right()), qRound(edges.bottom())};
+    // Rounded inwards, so that every line lies inside the pixels the control owns, however the
+    // platform rounds the control's own edges.
+    const int near[2] = {int(std::ceil(edges.left())), int(std::ceil(edges.top()))};
+    const int far[2] = {int(std::floor(edges.right())), int(std::floor(edges.bottom()))};
     const int width = std::max(1, qRound(device.m11()));
     const auto start = [&](Edge edge, int axis) {
         return edge.far ? far[axis] - (edge.offset + 1) * width : near[axis] + edge.offset * width;
