@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The program as a native Wayland client in a compositor of the test's own (weston, headless):
+# a nominal and a tolerance entered and solved over AT-SPI, since X input does not reach a
+# Wayland client, and the four bands read back from the compositor's screenshot. Runs inside
+# dbus-run-session.
+source "$(dirname "$0")/lib.sh"
+
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export WAYLAND_DISPLAY=tsvetoznak-test
+unset DISPLAY
+# --debug lets a client take a screenshot.
+weston --backend=headless-backend.so --use-pixman --debug --socket="$WAYLAND_DISPLAY" \
+    --width=1024 --height=768 >"$work/weston.log" 2>&1 &
+pids+=($!)
+wait_for test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
+start_accessibility_bus
+
+LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=wayland "$program" >"$work/program.log" 2>&1 &
+pids+=($!)
+/usr/bin/python3 "$(dirname "$0")/wayland.py" || fail "solving over AT-SPI"
+
+# The bands' colours, read where they stand on the body: its inside is the only place of the
+# screen in the body's colour, and the bands lie at their offsets from its left edge.
+shots=$work/shots
+mkdir "$shots"
+painted() {
+    rm -f "$shots"/*.png
+    (cd "$shots" && weston-screenshooter) >/dev/null 2>&1 || return 1
+    mv "$shots"/*.png "$work/shot.png"
+    local body band
+    body=$(convert "$work/shot.png" -fill black +opaque '#FFC080' -format '%@' info: 2>/dev/null)
+    [[ $body =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
+    for band in 26 42 58 74; do
+        pixel $((BASH_REMATCH[3] + band)) $((BASH_REMATCH[4] + BASH_REMATCH[2] / 2))
+    done | paste -sd ' '
+}
+solved() { [ "$(painted)" = "FFFF00 8000FF FF0000 DDC102" ]; }
+wait_for solved || fail "the bands on the Wayland screen: '$(painted)', not yellow, violet, red, gold"
+echo "wayland: passed"
