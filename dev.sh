@@ -47,12 +47,19 @@ as_root() {
 
 # A fresh Debian 13 root with the checkout as it is (committed or not, build trees left out),
 # its kernel file systems bound in; it is unmounted and removed however the run ends.
+debian13_root=""
+remove_debian13_root() {
+    [ -n "$debian13_root" ] || return 0
+    as_root umount -R -l "$debian13_root/proc" "$debian13_root/sys" "$debian13_root/dev" \
+        2>/dev/null || true
+    as_root rm -rf --one-file-system "$debian13_root"
+}
+
 test_debian13() {
     install_missing mmdebstrap
-    local root
-    root=$(as_root mktemp -d /var/tmp/tsvetoznak-debian13.XXXXXX)
-    # shellcheck disable=SC2064
-    trap "as_root umount -R -l '$root/proc' '$root/sys' '$root/dev' 2>/dev/null; as_root rm -rf --one-file-system '$root'" EXIT
+    debian13_root=$(as_root mktemp -d /var/tmp/tsvetoznak-debian13.XXXXXX)
+    trap remove_debian13_root EXIT
+    local root=$debian13_root
     as_root mmdebstrap --variant=apt --include=sudo,git,ca-certificates trixie "$root"
     as_root cp /etc/resolv.conf "$root/etc/resolv.conf"
     as_root mkdir -p "$root/work/main"
