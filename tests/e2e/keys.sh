@@ -22,9 +22,11 @@ expect_eq "band 1 (5 over 4)" "$(band 364)" 008000
 expect_eq "band 2 (8 over 7)" "$(band 380)" DDDDDD
 expect_eq "band 3" "$(band 396)" FF0000
 
-# The menu dropped down by a click; F4 closes it and hides the legend.
+# The menu dropped down by a click, seen as the program's second window on the screen; F4
+# closes it and hides the legend.
+windows_shown() { [ "$(xdotool search --onlyvisible --pid "$program_pid" | wc -l)" = "$1" ]; }
 xdotool mousemove $((x + 40)) $((y + menu_bar / 2)) click 1
-sleep 0.3
+wait_for windows_shown 2 || fail "the click did not drop the menu down"
 xdotool key F4
 wait_for sh -c "xwininfo -id $main_window | grep -q 'Width: 496'" \
     || fail "F4 did nothing while the menu was open"
