@@ -2,6 +2,7 @@
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "support/announcements.h"
+#include "support/literals.h"
 #include "support/mainwindow.h"
 
 #include <QAccessible>
@@ -97,10 +98,10 @@ namespace {
 // silver, gold, black to white, and the body colour.
 QColor shown(CodeColour colour)
 {
-    static const QColor rows[] = {{214, 243, 248}, {221, 193, 2}, {0, 0, 0}, {128, 64, 0},
-        {255, 0, 0}, {255, 128, 0}, {255, 255, 0}, {0, 128, 0}, {0, 0, 255}, {128, 0, 255},
-        {221, 221, 221}, {255, 255, 255}, {255, 192, 128}};
-    return rows[static_cast<std::size_t>(colour)];
+    using namespace literal;
+    static const literal::CodeColour rows[]
+        = {Silver, Gold, Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Body};
+    return rows[static_cast<std::size_t>(colour)].colour();
 }
 
 struct GeometryState
@@ -206,18 +207,23 @@ void tst_Main::legendIsPaintedBeforeItIsShown_data()
     QTest::addColumn<QColor>("text");
     const QColor grey(128, 128, 128);
     const QColor white(255, 255, 255);
-    QTest::newRow("silver") << u"Label12"_s << u"Серебряный"_s << QColor(214, 243, 248) << grey;
-    QTest::newRow("gold") << u"Label13"_s << u"Золотой"_s << QColor(221, 193, 2) << grey;
-    QTest::newRow("black") << u"Label14"_s << u"Черный"_s << QColor(0, 0, 0) << white;
-    QTest::newRow("brown") << u"Label15"_s << u"Коричневый"_s << QColor(128, 64, 0) << white;
-    QTest::newRow("red") << u"Label16"_s << u"Красный"_s << QColor(255, 0, 0) << white;
-    QTest::newRow("orange") << u"Label17"_s << u"Оранжевый"_s << QColor(255, 128, 0) << white;
-    QTest::newRow("yellow") << u"Label18"_s << u"Желтый"_s << QColor(255, 255, 0) << grey;
-    QTest::newRow("green") << u"Label19"_s << u"Зеленый"_s << QColor(0, 128, 0) << white;
-    QTest::newRow("blue") << u"Label20"_s << u"Синий"_s << QColor(0, 0, 255) << white;
-    QTest::newRow("violet") << u"Label21"_s << u"Фиолетовый"_s << QColor(128, 0, 255) << white;
-    QTest::newRow("grey") << u"Label22"_s << u"Серый"_s << QColor(221, 221, 221) << grey;
-    QTest::newRow("white") << u"Label23"_s << u"Белый"_s << QColor(255, 255, 255) << grey;
+    const auto row = [](const char *tag, const char16_t *label, literal::CodeColour swatch,
+                         const QColor &text) {
+        QTest::newRow(tag) << QString::fromUtf16(label) << QString::fromUtf16(swatch.name)
+                           << swatch.colour() << text;
+    };
+    row("silver", u"Label12", literal::Silver, grey);
+    row("gold", u"Label13", literal::Gold, grey);
+    row("black", u"Label14", literal::Black, white);
+    row("brown", u"Label15", literal::Brown, white);
+    row("red", u"Label16", literal::Red, white);
+    row("orange", u"Label17", literal::Orange, white);
+    row("yellow", u"Label18", literal::Yellow, grey);
+    row("green", u"Label19", literal::Green, white);
+    row("blue", u"Label20", literal::Blue, white);
+    row("violet", u"Label21", literal::Violet, white);
+    row("grey", u"Label22", literal::Grey, grey);
+    row("white", u"Label23", literal::White, grey);
 }
 
 void tst_Main::legendIsPaintedBeforeItIsShown()
@@ -369,7 +375,7 @@ void tst_Main::solveWithoutDataOnlyReports()
     QTest::keyClick(main.window.get(), Qt::Key_F5);
     QCOMPARE(main.runtime.boxes.size(), 1);
     QCOMPARE(main.runtime.boxes[0].prompt, u"Ошибка №1. Нет данных"_s);
-    QCOMPARE(main.runtime.boxes[0].title, u"Цветознак v1.0"_s);
+    QCOMPARE(main.runtime.boxes[0].title, QString::fromUtf16(literal::ProgramTitle));
     QCOMPARE(main.runtime.boxes[0].style, 16);
     // Bands, fields and geometry as they were.
     QCOMPARE(main.window->grab().toImage().copy(280, 0, 349, 120), painted.copy(280, 0, 349, 120));

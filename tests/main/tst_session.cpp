@@ -5,6 +5,7 @@
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/numbers.h"
+#include "support/literals.h"
 #include "support/mainwindow.h"
 
 #include <QElapsedTimer>
@@ -159,21 +160,24 @@ std::optional<QString> expectedReadout(
 // The bands the code calls for, worked out here from its rules independently of the program,
 // in the colours it must show.
 using Bands = std::array<forms::ColourValue, 4>;
-constexpr forms::ColourValue Body = forms::rgb(255, 192, 128);
-constexpr forms::ColourValue Gold = forms::rgb(221, 193, 2);
-constexpr forms::ColourValue Silver = forms::rgb(214, 243, 248);
-// Black to white, the colours of the digits 0 to 9.
-constexpr forms::ColourValue Digits[]
-    = {forms::rgb(0, 0, 0), forms::rgb(128, 64, 0), forms::rgb(255, 0, 0), forms::rgb(255, 128, 0),
-        forms::rgb(255, 255, 0), forms::rgb(0, 128, 0), forms::rgb(0, 0, 255),
-        forms::rgb(128, 0, 255), forms::rgb(221, 221, 221), forms::rgb(255, 255, 255)};
+constexpr forms::ColourValue value(const literal::CodeColour &colour)
+{
+    return forms::rgb(colour.red, colour.green, colour.blue);
+}
+constexpr forms::ColourValue Body = value(literal::Body);
+constexpr forms::ColourValue Gold = value(literal::Gold);
+constexpr forms::ColourValue Silver = value(literal::Silver);
+constexpr forms::ColourValue digitColour(int number)
+{
+    return value(literal::Digits[number]);
+}
 
 std::optional<forms::ColourValue> digitBand(const QString &text)
 {
     const auto value = forms::TextToDouble(text);
     for (int digit = 0; value && digit <= 9; ++digit) {
         if (*value == digit)
-            return Digits[digit];
+            return digitColour(digit);
     }
     return std::nullopt;
 }
@@ -188,10 +192,10 @@ std::optional<forms::ColourValue> multiplierBand(const QString &text)
     double power = 1;
     for (int exponent = 0; exponent <= 8; ++exponent, power *= 10) {
         if (*value == power || (exponent >= 2 && *value == exponent))
-            return Digits[exponent];
+            return digitColour(exponent);
     }
     if (*value >= 9)
-        return Digits[9];
+        return digitColour(9);
     if (*value == 0.1)
         return Gold;
     if (*value == 0.01)
@@ -202,8 +206,8 @@ std::optional<forms::ColourValue> multiplierBand(const QString &text)
 // Option1 to Option9: 1%, 2%, 5%, 10%, 0.5%, 0.25%, 0.1%, 0.05%, and 20%, which shows no band.
 std::optional<forms::ColourValue> toleranceBand(const MainWindow &main)
 {
-    const forms::ColourValue options[]
-        = {Digits[1], Digits[2], Gold, Silver, Digits[5], Digits[6], Digits[7], Digits[8], Body};
+    const forms::ColourValue options[] = {digitColour(1), digitColour(2), Gold, Silver,
+        digitColour(5), digitColour(6), digitColour(7), digitColour(8), Body};
     for (int option = 1; option <= 9; ++option) {
         if (main.control<QRadioButton>(qPrintable(u"Option%1"_s.arg(option)))->isChecked())
             return options[option - 1];

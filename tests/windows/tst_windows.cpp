@@ -1,4 +1,5 @@
 #include "forms/application.h"
+#include "support/literals.h"
 #include "support/mainwindow.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
@@ -207,7 +208,7 @@ void tst_Windows::aboutTexts()
     about.showModeless();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QCOMPARE(about.client()->size(), QSize(390, 320));
-    QCOMPARE(caption(&about, "Label1"), u"Цветознак v1.0"_s);
+    QCOMPARE(caption(&about, "Label1"), QString::fromUtf16(literal::ProgramTitle));
     QVERIFY(caption(&about, "Label2").startsWith(u"Автор: "_s));
     QVERIFY(caption(&about, "Label10").startsWith(u"Тестирование: "_s));
     QCOMPARE(caption(&about, "Label5"), u"Эту программу я создал в связи с горьким опытом!!!((("_s);
