@@ -308,7 +308,8 @@ void Form1::createMenu()
     upr = addMenu(u"Основное меню"_s);
     upr->setObjectName(u"upr"_s);
     Auther = item(upr, u"Auther"_s, captions::Collapsed, Qt::Key_F3, &Form1::Auther_Click);
-    Lbl2 = item(upr, u"Lbl2"_s, u"Легенда"_s, Qt::Key_F4, &Form1::Lbl2_Click);
+    // Captioned by Form_Load, as every start of the window does.
+    Lbl2 = item(upr, u"Lbl2"_s, QString(), Qt::Key_F4, &Form1::Lbl2_Click);
     Command1 = item(upr, u"Command1"_s, u"Решить"_s, Qt::Key_F5, &Form1::Command1_Click);
 
     help = addMenu(u"Помощь"_s);
