@@ -4,14 +4,14 @@ namespace forms {
 
 namespace {
 
-QColor systemRoleColour(int role)
+QColor systemRoleColour(ColourValue role)
 {
     switch (role) {
-    case 1: // desktop
+    case Desktop:
         return {58, 110, 165};
-    case 2: // active title bar
+    case ActiveTitleBar:
         return {10, 36, 106};
-    case 11: // inactive window border
+    case InactiveBorder:
         return {212, 208, 200};
     default: // window text, and any role the windows never name
         return {0, 0, 0};
@@ -22,8 +22,8 @@ QColor systemRoleColour(int role)
 
 QColor toQColor(ColourValue value)
 {
-    if (value & 0x80000000u)
-        return systemRoleColour(static_cast<int>(value & 0xFF));
+    if (value & SystemRole)
+        return systemRoleColour(systemColour(static_cast<int>(value & 0xFF)));
     return {static_cast<int>(value & 0xFF), static_cast<int>(value >> 8 & 0xFF),
         static_cast<int>(value >> 16 & 0xFF)};
 }

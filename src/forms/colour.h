@@ -16,9 +16,12 @@ constexpr ColourValue rgb(int red, int green, int blue)
         | static_cast<ColourValue>(blue & 0xFF) << 16;
 }
 
+// The top bit that marks a system colour role.
+inline constexpr ColourValue SystemRole = 0x80000000u;
+
 constexpr ColourValue systemColour(int role)
 {
-    return 0x80000000u | static_cast<ColourValue>(role & 0xFF);
+    return SystemRole | static_cast<ColourValue>(role & 0xFF);
 }
 
 // The roles the windows use.

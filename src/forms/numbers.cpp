@@ -120,7 +120,8 @@ std::optional<double> doubleOf(const ParsedNumber &number)
 std::optional<Currency> currencyOf(const ParsedNumber &number)
 {
     // The count of ten-thousandths has this many digits before rounding.
-    const std::int64_t kept = static_cast<std::int64_t>(number.digits.size()) + number.scale + 4;
+    const std::int64_t kept
+        = static_cast<std::int64_t>(number.digits.size()) + number.scale + Currency::Places;
     if (number.digits.empty() || kept < 0)
         return Currency();
     if (kept > 19)

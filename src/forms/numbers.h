@@ -31,7 +31,13 @@ std::optional<double> TextToDouble(QStringView text, const QLocale &locale = QLo
 class Currency
 {
 public:
-    static constexpr std::int64_t Scale = 10000;
+    static constexpr int Places = 4;
+    static constexpr std::int64_t Scale = [] {
+        std::int64_t scale = 1;
+        for (int place = 0; place < Places; ++place)
+            scale *= 10;
+        return scale;
+    }();
 
     constexpr Currency() = default;
     constexpr explicit Currency(std::int64_t tenThousandths)
