@@ -5,21 +5,16 @@
 #include "forms/controls.h"
 #include "forms/runtime.h"
 #include "main/captions.h"
+#include "main/sizes.h"
 #include "windows/program.h"
 
 #include <QAction>
 
 using namespace Qt::StringLiterals;
 using colourcode::CodeColour;
+using namespace sizes;
 
-// The window's outer size is the only record of what it shows: the legend strip right of the
-// main region, the banner strip below it. All sizes in twips.
 namespace {
-
-constexpr float NarrowWidth = 7500;
-constexpr float LegendWidth = 2000;
-constexpr float CollapsedHeight = 2450;
-constexpr float BannerHeight = 1990;
 
 // What a screen reader says of a command whose result shows away from the focus.
 const QString LegendShownSpoken = u"Легенда показана"_s;

@@ -8,6 +8,7 @@
 #include "forms/numbers.h"
 #include "forms/runtime.h"
 #include "main/captions.h"
+#include "main/sizes.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windows/pictures.h"
@@ -329,8 +330,8 @@ void Form1::createMenu()
 void Form1::Form_Load()
 {
     Lbl2->setText(captions::LegendHidden);
-    setWidth(7500);
-    setHeight(2450);
+    setWidth(sizes::NarrowWidth);
+    setHeight(sizes::CollapsedHeight);
     InitColors();
     describeBands();
 }
