@@ -118,8 +118,8 @@ int main(int argc, char *argv[])
     if (hasArgument(argc, argv, "--help"))
         return answer(Usage);
     if (hasArgument(argc, argv, "--version")) {
-        const QString version
-            = windows::ProgramTitle + u" (tsvetoznak "_s + windows::ProgramVersion + u")\n"_s;
+        const QString version = windows::ProgramTitle + u" ("_s + windows::ProgramName + u' '
+            + windows::ProgramVersion + u")\n"_s;
         return answer(version.toUtf8().constData());
     }
     forms::preparePlatform();
@@ -128,8 +128,8 @@ int main(int argc, char *argv[])
     const QtMessageHandler usual = qInstallMessageHandler(whileOpeningPlatform);
     QApplication application(argc, argv);
     qInstallMessageHandler(usual);
-    QApplication::setApplicationName(QStringLiteral("tsvetoznak"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tsvetoznak"));
+    QApplication::setApplicationName(windows::ProgramName);
+    QGuiApplication::setDesktopFileName(windows::ProgramId);
     forms::prepareApplication();
     forms::DesktopRuntime runtime;
     Form1 window(runtime);
