@@ -53,13 +53,11 @@ void Form1::PaintBand3()
 
 void Form1::PaintBand4()
 {
-    const forms::OptionButton *const options[]
-        = {Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8, Option9};
-    const auto first = std::find_if(std::begin(options), std::end(options),
-        [](const forms::OptionButton *option) { return option->Value(); });
-    const int selected = first == std::end(options)
+    const auto first = std::find_if(ToleranceOptions.begin(), ToleranceOptions.end(),
+        [this](forms::OptionButton *Form1::*option) { return (this->*option)->Value(); });
+    const int selected = first == ToleranceOptions.end()
         ? 0
-        : static_cast<int>(std::distance(std::begin(options), first)) + 1;
+        : static_cast<int>(std::distance(ToleranceOptions.begin(), first)) + 1;
     if (const auto colour = colourcode::ToleranceColor(selected))
         Shape4->setBackColor(ColourTable[*colour]);
 }

@@ -98,6 +98,9 @@ private:
         forms::ColourValue captionColour;
     };
     static const std::array<Swatch, colourcode::CodeColourCount> Legend;
+    // The tolerance options by their numbers, Option1 to Option9: the order in which the
+    // colouring counts them and the focus passes through them.
+    static const std::array<forms::OptionButton * Form1::*, 9> ToleranceOptions;
 
     forms::Runtime &m_runtime;
 

@@ -71,6 +71,10 @@ Form1::~Form1()
 
 // The legend: one row per swatch, its label, place, the code colour it is painted in and named
 // after, and its caption's colour, grey on the light swatches and white on the dark ones.
+const std::array<forms::OptionButton * Form1::*, 9> Form1::ToleranceOptions {&Form1::Option1,
+    &Form1::Option2, &Form1::Option3, &Form1::Option4, &Form1::Option5, &Form1::Option6,
+    &Form1::Option7, &Form1::Option8, &Form1::Option9};
+
 const std::array<Form1::Swatch, colourcode::CodeColourCount> Form1::Legend {{
     {&Form1::Label14, u"Label14", {7560, 120, 660, 210}, CodeColour::ColorBlack, WhiteText},
     {&Form1::Label15, u"Label15", {7560, 360, 1050, 210}, CodeColour::ColorBrown, WhiteText},
@@ -257,10 +261,13 @@ void Form1::createControls()
     }
 
     // Only the fields and the options take the focus, in this order.
-    QWidget *const focusOrder[] = {Text13, Text14, Text15, Option1, Option2, Option3, Option4,
-        Option5, Option6, Option7, Option8, Option9};
-    for (std::size_t i = 1; i < std::size(focusOrder); ++i)
-        QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    QWidget::setTabOrder(Text13, Text14);
+    QWidget::setTabOrder(Text14, Text15);
+    QWidget *previous = Text15;
+    for (forms::OptionButton *Form1::*option : ToleranceOptions) {
+        QWidget::setTabOrder(previous, this->*option);
+        previous = this->*option;
+    }
 }
 
 void Form1::connectHandlers()
