@@ -55,7 +55,7 @@ bool fractional(qreal scale)
 }
 
 // Paints the strokes over a rectangle in whole device pixels, each line as many pixels wide
-// as the scale rounds to, from the rectangle's edges rounded to the device's pixels.
+// as the scale rounds to, from the rectangle's edges rounded inwards to the device's pixels.
 template<std::size_t N>
 void paintStrokes(
     QPainter *painter, const QRect &rect, const QPalette &palette, const Stroke (&strokes)[N])
@@ -94,9 +94,10 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
         const QWidget *widget) const override
     {
-        if (element == PE_FrameLineEdit && fractional(painter->deviceTransform().m11()))
+        const bool inPixels = fractional(painter->deviceTransform().m11());
+        if (inPixels && element == PE_FrameLineEdit)
             paintStrokes(painter, option->rect, option->palette, SunkenPanel);
-        else if (element == PE_FrameGroupBox && fractional(painter->deviceTransform().m11()))
+        else if (inPixels && element == PE_FrameGroupBox)
             paintStrokes(painter, option->rect, option->palette, EtchedFrame);
         else
             QProxyStyle::drawPrimitive(element, option, painter, widget);

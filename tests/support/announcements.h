@@ -12,30 +12,34 @@
 class Announcements : public QObject
 {
 public:
+    QStringList texts() const { return m_texts; }
+    void clear() { m_texts.clear(); }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     Announcements()
     {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         s_listening = this;
         QAccessible::installUpdateHandler(&Announcements::take);
-#else
-        qApp->installEventFilter(this);
-#endif
     }
     ~Announcements() override
     {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         QAccessible::installUpdateHandler(nullptr);
         s_listening = nullptr;
-#endif
     }
 
-    QStringList texts() const
+private:
+    static void take(QAccessibleEvent *event)
     {
-        return m_texts;
+        if (event->type() == QAccessible::Announcement)
+            s_listening->m_texts.append(
+                static_cast<QAccessibleAnnouncementEvent *>(event)->message());
     }
-    void clear()
+
+    static inline Announcements *s_listening = nullptr;
+#else
+    Announcements()
     {
-        m_texts.clear();
+        qApp->installEventFilter(this);
     }
 
 protected:
@@ -55,17 +59,8 @@ protected:
         m_texts.append(labels);
         return false;
     }
+#endif
 
 private:
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    static void take(QAccessibleEvent *event)
-    {
-        if (event->type() == QAccessible::Announcement)
-            s_listening->m_texts.append(
-                static_cast<QAccessibleAnnouncementEvent *>(event)->message());
-    }
-
-    static inline Announcements *s_listening = nullptr;
-#endif
     QStringList m_texts;
 };
