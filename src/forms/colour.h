@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QColor>
-
 #include <cstdint>
 
 namespace forms {
@@ -29,9 +27,5 @@ inline constexpr ColourValue Desktop = systemColour(1);
 inline constexpr ColourValue ActiveTitleBar = systemColour(2);
 inline constexpr ColourValue WindowText = systemColour(8);
 inline constexpr ColourValue InactiveBorder = systemColour(11);
-
-// The colour shown for a value; system roles take fixed colours of the classic desktop, so
-// the program looks the same on every desktop theme.
-QColor toQColor(ColourValue value);
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "accessibility.h"
+#include "qtcolour.h"
 
 #include <QAccessible>
 #include <QCursor>

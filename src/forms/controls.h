@@ -1,7 +1,7 @@
 #pragma once
 
-#include "colour.h"
-#include "twips.h"
+#include "forms/colour.h"
+#include "forms/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

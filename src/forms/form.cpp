@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "accessibility.h"
+#include "qtcolour.h"
 #include "twips.h"
 
 #include <QAction>

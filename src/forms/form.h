@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour.h"
+#include "forms/colour.h"
 
 #include <QMainWindow>
 #include <QPointer>

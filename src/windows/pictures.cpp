@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "windows/program.h"
+
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -7,18 +9,10 @@
 
 namespace windows {
 
-namespace {
-
-// The sizes a window icon is drawn at, up to twice the largest a title bar or task bar asks
-// for; the larger ones are for the icon theme.
-constexpr int IconSizes[] = {16, 24, 32, 48, 64};
-
-} // namespace
-
 QIcon programIcon()
 {
     QIcon icon;
-    for (const int size : IconSizes)
+    for (const int size : WindowIconSizes)
         icon.addFile(QStringLiteral(":/icons/tsvetoznak-%1.png").arg(size), QSize(size, size));
     return icon;
 }

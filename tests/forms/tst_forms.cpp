@@ -3,6 +3,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/numbers.h"
+#include "forms/qtcolour.h"
 #include "forms/runtime.h"
 #include "support/announcements.h"
 

@@ -1,4 +1,4 @@
-#include "colour.h"
+#include "qtcolour.h"
 
 namespace forms {
 
