@@ -8,21 +8,10 @@ namespace colourcode {
 
 std::optional<CodeColour> DigitColor(double value)
 {
-    static constexpr std::array digits {
-        CodeColour::ColorBlack,
-        CodeColour::ColorBrown,
-        CodeColour::ColorRed,
-        CodeColour::ColorOrange,
-        CodeColour::ColorYellow,
-        CodeColour::ColorGreen,
-        CodeColour::ColorBlue,
-        CodeColour::ColorViolet,
-        CodeColour::ColorGrey,
-        CodeColour::ColorWhite,
-    };
-    for (std::size_t digit = 0; digit < digits.size(); ++digit) {
-        if (value == static_cast<double>(digit))
-            return digits[digit];
+    // A digit's colour is the colour of the multiplier that is ten to its power.
+    for (const MultiplierStep &step : MultiplierSteps) {
+        if (step.power >= 0 && value == step.power)
+            return step.colour;
     }
     return std::nullopt;
 }

@@ -9,23 +9,9 @@ namespace colourcode {
 
 QString ColourName(CodeColour colour)
 {
-    // In the order of the colour table's rows; the legend captions its swatches from here.
-    static constexpr std::array<QStringView, CodeColourCount + 1> names {
-        u"Серебряный",
-        u"Золотой",
-        u"Черный",
-        u"Коричневый",
-        u"Красный",
-        u"Оранжевый",
-        u"Желтый",
-        u"Зеленый",
-        u"Синий",
-        u"Фиолетовый",
-        u"Серый",
-        u"Белый",
-        u"Без цвета",
-    };
-    return names[static_cast<std::size_t>(colour)].toString();
+    if (colour == CodeColour::ColorBody)
+        return u"Без цвета"_s;
+    return CodeColours[static_cast<std::size_t>(colour)].name.toString();
 }
 
 QString BandName(int band, CodeColour colour)

@@ -13,8 +13,8 @@ using colourcode::CodeColour;
 
 void Form1::InitColors()
 {
-    for (std::size_t row = 0; row < colourcode::CodeColourCount; ++row)
-        ColourTable[static_cast<CodeColour>(row)] = colourcode::CodeColourValues[row];
+    for (const colourcode::CodeColourRow &row : colourcode::CodeColours)
+        ColourTable[row.colour] = row.value;
     // The body colour is whatever the layout gave the bands.
     ColourTable[CodeColour::ColorBody] = Shape1->BackColor();
 
