@@ -4,15 +4,13 @@
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/runtime.h"
-#include "main/captions.h"
-#include "main/sizes.h"
+#include "main/geometry.h"
 #include "windows/program.h"
 
 #include <QAction>
 
 using namespace Qt::StringLiterals;
 using colourcode::CodeColour;
-using namespace sizes;
 
 namespace {
 
@@ -25,27 +23,36 @@ const QString ClearedSpoken = u"Поля и полосы очищены"_s;
 
 } // namespace
 
-void Form1::showLegend()
+geometry::Size Form1::outerSize() const
 {
-    Lbl2->setText(captions::LegendShown);
-    setWidth(Width() + LegendWidth);
+    return {Width(), Height()};
 }
 
-void Form1::hideLegend()
+void Form1::applyGeometry(const std::vector<geometry::Setting> &settings)
 {
-    Lbl2->setText(captions::LegendHidden);
-    setWidth(Width() - LegendWidth);
+    for (const geometry::Setting &setting : settings) {
+        switch (setting.target) {
+        case geometry::Setting::Target::LegendCaption:
+            Lbl2->setText(setting.caption);
+            break;
+        case geometry::Setting::Target::WindowCaption:
+            Auther->setText(setting.caption);
+            break;
+        case geometry::Setting::Target::Width:
+            setWidth(setting.size);
+            break;
+        case geometry::Setting::Target::Height:
+            setHeight(setting.size);
+            break;
+        }
+    }
 }
 
 void Form1::Lbl2_Click()
 {
-    if (Width() == NarrowWidth) {
-        showLegend();
-        forms::announce(this, LegendShownSpoken);
-    } else {
-        hideLegend();
-        forms::announce(this, LegendHiddenSpoken);
-    }
+    const geometry::Size size = outerSize();
+    applyGeometry(geometry::legendToggle(size));
+    forms::announce(this, geometry::legendShown(size) ? LegendHiddenSpoken : LegendShownSpoken);
 }
 
 void Form1::Command1_Click()
@@ -59,12 +66,8 @@ void Form1::Command1_Click()
     PaintBand3();
     PaintBand4();
     const QString answer = describeBands();
-    // A shown legend is hidden by the toggle and shown again here: Solve always ends with it
-    // shown.
-    Lbl2_Click();
-    if (Width() == NarrowWidth)
-        showLegend();
-    // The answer is what is heard, not the legend.
+    applyGeometry(geometry::solve(outerSize()));
+    // The answer is what is heard.
     readoutToldByCommand();
     forms::announce(this, answer);
 }
@@ -76,8 +79,7 @@ void Form1::Label3_Click()
 
 void Form1::Label4_Click()
 {
-    if (Width() != NarrowWidth)
-        hideLegend();
+    applyGeometry(geometry::clear(outerSize()));
     Text13->setText(QString());
     Text14->setText(QString());
     Text15->setText(QString());
@@ -94,21 +96,9 @@ void Form1::Label4_Click()
 
 void Form1::Auther_Click()
 {
-    if (Height() == CollapsedHeight) {
-        // The expanded window always shows the legend.
-        setWidth(NarrowWidth);
-        Auther->setText(captions::Expanded);
-        setHeight(Height() + BannerHeight);
-        Lbl2_Click();
-        forms::announce(this, ExpandedSpoken);
-    } else {
-        // The collapsed window always starts without it.
-        Auther->setText(captions::Collapsed);
-        setHeight(Height() - BannerHeight);
-        Lbl2->setText(captions::LegendHidden);
-        setWidth(NarrowWidth);
-        forms::announce(this, CollapsedSpoken);
-    }
+    const geometry::Size size = outerSize();
+    applyGeometry(geometry::windowToggle(size));
+    forms::announce(this, geometry::expanded(size) ? CollapsedSpoken : ExpandedSpoken);
 }
 
 void Form1::out_cmd2_Click()

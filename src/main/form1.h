@@ -3,11 +3,13 @@
 #include "colourcode/colourtable.h"
 #include "forms/form.h"
 #include "forms/twips.h"
+#include "main/geometry.h"
 
 #include <QPointer>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -30,8 +32,8 @@ class Form3;
 // bands, the legend of the code colours and the banner strip. The member functions are
 // defined one file per concern: layout.cpp (layout and start-up), entry.cpp (the entry fields
 // and the readout tick), bands.cpp (the colour table, the legend and the band painters),
-// commands.cpp (the commands and the window geometry) and otherwindows.cpp (opening the help
-// and about windows).
+// commands.cpp (the commands, applying what geometry.cpp reckons of the window's size) and
+// otherwindows.cpp (opening the help and about windows).
 class Form1 : public forms::Form
 {
     Q_OBJECT
@@ -72,8 +74,9 @@ private:
     void connectHandlers();
     void createTimers();
     void createMenu();
-    void showLegend();
-    void hideLegend();
+    // The outer size, and the settings of a command applied to the window in their order.
+    geometry::Size outerSize() const;
+    void applyGeometry(const std::vector<geometry::Setting> &settings);
     void wakeReadout();
     // Speaks the readout once the typing has settled, if it says something not yet spoken.
     void announceReadout();

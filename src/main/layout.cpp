@@ -8,7 +8,7 @@
 #include "forms/numbers.h"
 #include "forms/runtime.h"
 #include "main/captions.h"
-#include "main/sizes.h"
+#include "main/geometry.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windows/pictures.h"
@@ -337,8 +337,8 @@ void Form1::createMenu()
 void Form1::Form_Load()
 {
     Lbl2->setText(captions::LegendHidden);
-    setWidth(sizes::NarrowWidth);
-    setHeight(sizes::CollapsedHeight);
+    setWidth(geometry::NarrowWidth);
+    setHeight(geometry::CollapsedHeight);
     InitColors();
     describeBands();
 }

@@ -1,6 +1,7 @@
 #include "colourcode/colourtable.h"
 #include "forms/application.h"
 #include "forms/controls.h"
+#include "main/geometry.h"
 #include "support/announcements.h"
 #include "support/literals.h"
 #include "support/mainwindow.h"
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void functionKeysRunTheMenuItems_data();
     void functionKeysRunTheMenuItems();
 
+    void geometryOfEachCommand_data();
+    void geometryOfEachCommand();
     void geometryStates_data();
     void geometryStates();
     void solveWithoutDataOnlyReports();
@@ -119,6 +122,31 @@ const GeometryState States[] = {
     {9500, 4440, u"Легенда <-"_s, u"Свернуть окно"_s},
     {7500, 4440, u"Легенда ->"_s, u"Свернуть окно"_s},
 };
+
+// What a command sets, written as the window's members are named.
+using geometry::Setting;
+using GeometryCommand = std::vector<Setting> (*)(geometry::Size);
+using Settings = std::vector<Setting>;
+
+Setting Lbl2(const char16_t *caption)
+{
+    return {Setting::Target::LegendCaption, QString::fromUtf16(caption)};
+}
+
+Setting Auther(const char16_t *caption)
+{
+    return {Setting::Target::WindowCaption, QString::fromUtf16(caption)};
+}
+
+Setting Width(float twips)
+{
+    return {Setting::Target::Width, {}, twips};
+}
+
+Setting Height(float twips)
+{
+    return {Setting::Target::Height, {}, twips};
+}
 
 // Brings a freshly started window into one of the four states through its own commands.
 void enterState(Form1 &window, int state)
@@ -313,28 +341,70 @@ void tst_Main::functionKeysRunTheMenuItems()
     QVERIFY(!main.menuItem("out_cmd2")->menu());
 }
 
+void tst_Main::geometryOfEachCommand_data()
+{
+    QTest::addColumn<GeometryCommand>("command");
+    QTest::addColumn<geometry::Size>("from");
+    QTest::addColumn<Settings>("settings");
+    // Every command from each of the four states, and from a size that is none of them.
+    const geometry::Size state1 {7500, 2450}, state2 {9500, 2450}, state3 {9500, 4440},
+        state4 {7500, 4440}, neither {8000, 3000};
+    const auto row
+        = [](const char *tag, GeometryCommand command, geometry::Size from,
+              const Settings &settings) { QTest::newRow(tag) << command << from << settings; };
+    const Settings show {Lbl2(u"Легенда <-"), Width(9500)};
+    const Settings hide {Lbl2(u"Легенда ->"), Width(7500)};
+    row("legend toggle from 1", geometry::legendToggle, state1, show);
+    row("legend toggle from 2", geometry::legendToggle, state2, hide);
+    row("legend toggle from 3", geometry::legendToggle, state3, hide);
+    row("legend toggle from 4", geometry::legendToggle, state4, show);
+    row("legend toggle from neither", geometry::legendToggle, neither,
+        {Lbl2(u"Легенда ->"), Width(6000)});
+    // A shown legend: narrowed and widened again within the one command.
+    const Settings hideAndShow {Lbl2(u"Легенда ->"), Width(7500), Lbl2(u"Легенда <-"), Width(9500)};
+    row("solve from 1", geometry::solve, state1, show);
+    row("solve from 2", geometry::solve, state2, hideAndShow);
+    row("solve from 3", geometry::solve, state3, hideAndShow);
+    row("solve from 4", geometry::solve, state4, show);
+    row("solve from neither", geometry::solve, neither, {Lbl2(u"Легенда ->"), Width(6000)});
+    row("clear from 1", geometry::clear, state1, {});
+    row("clear from 2", geometry::clear, state2, hide);
+    row("clear from 3", geometry::clear, state3, hide);
+    row("clear from 4", geometry::clear, state4, {});
+    row("clear from neither", geometry::clear, neither, {Lbl2(u"Легенда ->"), Width(6000)});
+    const Settings expand {
+        Width(7500), Auther(u"Свернуть окно"), Height(4440), Lbl2(u"Легенда <-"), Width(9500)};
+    const Settings collapse {
+        Auther(u"Развернуть окно"), Height(2450), Lbl2(u"Легенда ->"), Width(7500)};
+    row("window toggle from 1", geometry::windowToggle, state1, expand);
+    row("window toggle from 2", geometry::windowToggle, state2, expand);
+    row("window toggle from 3", geometry::windowToggle, state3, collapse);
+    row("window toggle from 4", geometry::windowToggle, state4, collapse);
+    row("window toggle from neither", geometry::windowToggle, neither,
+        {Auther(u"Развернуть окно"), Height(1010), Lbl2(u"Легенда ->"), Width(7500)});
+}
+
+void tst_Main::geometryOfEachCommand()
+{
+    QFETCH(GeometryCommand, command);
+    QFETCH(geometry::Size, from);
+    QFETCH(Settings, settings);
+    QCOMPARE(command(from), settings);
+}
+
 void tst_Main::geometryStates_data()
 {
     QTest::addColumn<int>("from");
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("to");
-    // The whole table: four states by five commands.
-    const struct
-    {
-        const char *command;
-        int to[4];
-    } table[] = {
-        {"legend toggle", {2, 1, 4, 3}},
-        {"solve", {2, 2, 3, 3}},
-        {"solve without data", {1, 2, 3, 4}},
-        {"clear", {1, 1, 4, 4}},
-        {"window toggle", {3, 3, 1, 1}},
-    };
-    for (const auto &row : table) {
-        for (int from = 1; from <= 4; ++from)
-            QTest::addRow("%s from %d", row.command, from)
-                << from << QString::fromLatin1(row.command) << row.to[from - 1];
-    }
+    // Each command on the window, from a state it changes.
+    QTest::newRow("legend toggle from 3") << 3 << u"legend toggle"_s << 4;
+    QTest::newRow("solve from 4") << 4 << u"solve"_s << 3;
+    QTest::newRow("solve from 2") << 2 << u"solve"_s << 2;
+    QTest::newRow("solve without data from 2") << 2 << u"solve without data"_s << 2;
+    QTest::newRow("clear from 3") << 3 << u"clear"_s << 4;
+    QTest::newRow("window toggle from 1") << 1 << u"window toggle"_s << 3;
+    QTest::newRow("window toggle from 4") << 4 << u"window toggle"_s << 1;
 }
 
 void tst_Main::geometryStates()
