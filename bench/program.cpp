@@ -1,0 +1,7 @@
+// The program's main, as installed; the probe is linked beside it.
+#include "app/start.h"
+
+int main(int argc, char *argv[])
+{
+    return app::run(argc, argv);
+}
