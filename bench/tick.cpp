@@ -1,7 +1,7 @@
 // The cost of one readout tick with a complete entry, in nanoseconds: the median of several
 // rounds of many ticks on a main window built as at start-up.
 #include "forms/application.h"
-#include "forms/runtime.h"
+#include "forms/session.h"
 #include "main/form1.h"
 
 #include <QApplication>
@@ -19,8 +19,8 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     forms::prepareApplication();
-    forms::DesktopRuntime runtime;
-    Form1 window(runtime);
+    forms::QtSession session;
+    Form1 window(session);
     window.findChild<QLineEdit *>(u"Text13"_s)->setText(u"4"_s);
     window.findChild<QLineEdit *>(u"Text14"_s)->setText(u"7"_s);
     window.findChild<QLineEdit *>(u"Text15"_s)->setText(u"100"_s);

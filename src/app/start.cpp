@@ -1,7 +1,7 @@
 #include "start.h"
 
 #include "forms/application.h"
-#include "forms/runtime.h"
+#include "forms/session.h"
 #include "main/form1.h"
 #include "windows/program.h"
 
@@ -135,8 +135,8 @@ int run(int argc, char *argv[])
     QApplication::setApplicationName(windows::ProgramName);
     QGuiApplication::setDesktopFileName(windows::ProgramId);
     forms::prepareApplication();
-    forms::DesktopRuntime runtime;
-    Form1 window(runtime);
+    forms::QtSession session;
+    Form1 window(session);
     window.showCentred();
     return QApplication::exec();
 }

@@ -9,7 +9,7 @@ namespace colourcode {
 
 namespace {
 
-std::optional<forms::Currency> scaled(forms::Currency b, Scale scale)
+std::optional<forms::FixedPoint> scaled(forms::FixedPoint b, Scale scale)
 {
     switch (scale) {
     case Scale::One:
@@ -17,9 +17,9 @@ std::optional<forms::Currency> scaled(forms::Currency b, Scale scale)
     case Scale::Ten:
         return b.times(10);
     case Scale::Tenth:
-        return forms::Currency::fromDouble(b.toDouble() * 0.1);
+        return forms::FixedPoint::fromDouble(b.toDouble() * 0.1);
     case Scale::Hundredth:
-        return forms::Currency::fromDouble(b.toDouble() * 0.01);
+        return forms::FixedPoint::fromDouble(b.toDouble() * 0.01);
     }
     return std::nullopt;
 }
@@ -31,7 +31,7 @@ std::optional<QString> ComputeNominal(
 {
     if (first.isEmpty() || second.isEmpty() || multiplier.isEmpty())
         return NoData;
-    const auto b = forms::Currency::fromText(first.toString() + second.toString(), locale);
+    const auto b = forms::FixedPoint::fromText(first.toString() + second.toString(), locale);
     const auto m = forms::TextToDouble(multiplier, locale);
     if (!b || !m)
         return std::nullopt;

@@ -117,13 +117,13 @@ std::optional<double> doubleOf(const ParsedNumber &number)
     return number.negative ? -value : value;
 }
 
-std::optional<Currency> currencyOf(const ParsedNumber &number)
+std::optional<FixedPoint> fixedPointOf(const ParsedNumber &number)
 {
     // The count of ten-thousandths has this many digits before rounding.
     const std::int64_t kept
-        = static_cast<std::int64_t>(number.digits.size()) + number.scale + Currency::Places;
+        = static_cast<std::int64_t>(number.digits.size()) + number.scale + FixedPoint::Places;
     if (number.digits.empty() || kept < 0)
-        return Currency();
+        return FixedPoint();
     if (kept > 19)
         return std::nullopt;
 
@@ -146,8 +146,8 @@ std::optional<Currency> currencyOf(const ParsedNumber &number)
     if (count > maximum + (number.negative ? 1 : 0))
         return std::nullopt;
     if (number.negative)
-        return Currency(static_cast<std::int64_t>(0 - count));
-    return Currency(static_cast<std::int64_t>(count));
+        return FixedPoint(static_cast<std::int64_t>(0 - count));
+    return FixedPoint(static_cast<std::int64_t>(count));
 }
 
 } // namespace
@@ -163,38 +163,38 @@ std::optional<double> TextToDouble(QStringView text, const QLocale &locale)
     return number ? doubleOf(*number) : std::nullopt;
 }
 
-std::optional<Currency> Currency::fromText(QStringView text, const QLocale &locale)
+std::optional<FixedPoint> FixedPoint::fromText(QStringView text, const QLocale &locale)
 {
     const auto number = parse(text, locale);
     if (!number || !doubleOf(*number))
         return std::nullopt;
-    return currencyOf(*number);
+    return fixedPointOf(*number);
 }
 
-std::optional<Currency> Currency::fromDouble(double value)
+std::optional<FixedPoint> FixedPoint::fromDouble(double value)
 {
     // The default rounding mode rounds half to even.
     const double count = std::nearbyint(value * static_cast<double>(Scale));
     constexpr double limit = 9223372036854775808.0; // 2^63
     if (!(count >= -limit && count < limit))
         return std::nullopt;
-    return Currency(static_cast<std::int64_t>(count));
+    return FixedPoint(static_cast<std::int64_t>(count));
 }
 
-std::optional<Currency> Currency::times(std::int16_t factor) const
+std::optional<FixedPoint> FixedPoint::times(std::int16_t factor) const
 {
     std::int64_t product = 0;
     if (__builtin_mul_overflow(m_count, static_cast<std::int64_t>(factor), &product))
         return std::nullopt;
-    return Currency(product);
+    return FixedPoint(product);
 }
 
-double Currency::toDouble() const
+double FixedPoint::toDouble() const
 {
     return static_cast<double>(m_count) / static_cast<double>(Scale);
 }
 
-QString Currency::toText(const QLocale &locale) const
+QString FixedPoint::toText(const QLocale &locale) const
 {
     const bool negative = m_count < 0;
     const std::uint64_t magnitude

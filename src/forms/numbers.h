@@ -28,7 +28,7 @@ std::optional<double> TextToDouble(QStringView text, const QLocale &locale = QLo
 // A fixed-point decimal with four places: a signed 64-bit count of ten-thousandths. Every
 // conversion rounds half to even to the nearest ten-thousandth and reports a value outside the
 // range instead of wrapping.
-class Currency
+class FixedPoint
 {
 public:
     static constexpr int Places = 4;
@@ -39,16 +39,16 @@ public:
         return scale;
     }();
 
-    constexpr Currency() = default;
-    constexpr explicit Currency(std::int64_t tenThousandths)
+    constexpr FixedPoint() = default;
+    constexpr explicit FixedPoint(std::int64_t tenThousandths)
         : m_count(tenThousandths)
     { }
 
-    static std::optional<Currency> fromText(QStringView text, const QLocale &locale = QLocale());
-    static std::optional<Currency> fromDouble(double value);
+    static std::optional<FixedPoint> fromText(QStringView text, const QLocale &locale = QLocale());
+    static std::optional<FixedPoint> fromDouble(double value);
 
     // The exact product; none where it leaves the range.
-    std::optional<Currency> times(std::int16_t factor) const;
+    std::optional<FixedPoint> times(std::int16_t factor) const;
     double toDouble() const;
     // Plain digits, at least one before the separator; the separator and the fraction without
     // trailing zeros only where the fraction is not zero. The sign is always ASCII, as the
@@ -56,7 +56,7 @@ public:
     QString toText(const QLocale &locale = QLocale()) const;
 
     constexpr std::int64_t tenThousandths() const { return m_count; }
-    friend constexpr bool operator==(Currency, Currency) = default;
+    friend constexpr bool operator==(FixedPoint, FixedPoint) = default;
 
 private:
     std::int64_t m_count = 0;

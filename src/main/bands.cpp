@@ -64,7 +64,7 @@ void Form1::PaintBand4()
 
 // The bands and the resistor carry their colours in words as well, for whoever cannot tell the
 // colours apart or cannot see them.
-QString Form1::describeBands()
+QString Form1::nameBandsAndResistor()
 {
     forms::Shape *const bands[] = {Shape1, Shape2, Shape3, Shape4};
     std::array<CodeColour, 4> colours {};

@@ -3,7 +3,7 @@
 #include "colourcode/nominal.h"
 #include "forms/accessibility.h"
 #include "forms/controls.h"
-#include "forms/runtime.h"
+#include "forms/session.h"
 #include "main/geometry.h"
 #include "windows/program.h"
 
@@ -58,17 +58,17 @@ void Form1::Lbl2_Click()
 void Form1::Command1_Click()
 {
     if (Label1->Caption() == colourcode::NoData) {
-        m_runtime.MsgBox(u"Ошибка №1. Нет данных"_s, forms::vbCritical, windows::ProgramTitle);
+        m_session.MsgBox(u"Ошибка №1. Нет данных"_s, forms::vbCritical, windows::ProgramTitle);
         return;
     }
     PaintBand1();
     PaintBand2();
     PaintBand3();
     PaintBand4();
-    const QString answer = describeBands();
+    const QString answer = nameBandsAndResistor();
     applyGeometry(geometry::solve(outerSize()));
     // The answer is what is heard.
-    readoutToldByCommand();
+    markReadoutSpoken();
     forms::announce(this, answer);
 }
 
@@ -88,9 +88,9 @@ void Form1::Label4_Click()
     Shape2->setBackColor(body);
     Shape3->setBackColor(body);
     Shape4->setBackColor(body);
-    describeBands();
+    nameBandsAndResistor();
     Text13->setFocus();
-    readoutToldByCommand();
+    markReadoutSpoken();
     forms::announce(this, ClearedSpoken);
 }
 
@@ -103,10 +103,10 @@ void Form1::Auther_Click()
 
 void Form1::out_cmd2_Click()
 {
-    if (m_runtime.MsgBox(
+    if (m_session.MsgBox(
             u"Завершить программу?"_s, forms::vbYesNo | forms::vbQuestion, u"Завершение работы"_s)
         == forms::vbYes)
-        m_runtime.End();
+        m_session.End();
 }
 
 void Form1::Label5_Click()

@@ -72,7 +72,7 @@ void Form1::announceReadout()
     forms::announce(this, m_spokenReadout);
 }
 
-void Form1::readoutToldByCommand()
+void Form1::markReadoutSpoken()
 {
     m_readoutSettles->stop();
     m_spokenReadout = colourcode::ComputeNominal(Text13->text(), Text14->text(), Text15->text())

@@ -20,7 +20,7 @@ class Frame;
 class Label;
 class Line;
 class OptionButton;
-class Runtime;
+class Session;
 class Shape;
 class TextBox;
 } // namespace forms
@@ -39,7 +39,7 @@ class Form1 : public forms::Form
     Q_OBJECT
 
 public:
-    explicit Form1(forms::Runtime &runtime);
+    explicit Form1(forms::Session &session);
     ~Form1() override;
 
     // Start-up (layout.cpp).
@@ -80,8 +80,9 @@ private:
     void wakeReadout();
     // Speaks the readout once the typing has settled, if it says something not yet spoken.
     void announceReadout();
-    // The readout that a command's own changes lead to is told by the command's announcement.
-    void readoutToldByCommand();
+    // Marks the readout as spoken: the readout that a command's own changes lead to is told by
+    // the command's announcement.
+    void markReadoutSpoken();
 
     // Colour table, legend and bands (bands.cpp).
     void InitColors();
@@ -90,7 +91,7 @@ private:
     void PaintBand3();
     void PaintBand4();
     // Names each band and the resistor after the colours they show; gives the resistor's name.
-    QString describeBands();
+    QString nameBandsAndResistor();
 
     struct Swatch
     {
@@ -105,7 +106,7 @@ private:
     // colouring counts them and the focus passes through them.
     static const std::array<forms::OptionButton * Form1::*, 9> ToleranceOptions;
 
-    forms::Runtime &m_runtime;
+    forms::Session &m_session;
 
     forms::Frame *Frame2 = nullptr;
     forms::Frame *Frame3 = nullptr;

@@ -6,7 +6,7 @@
 #include "forms/controls.h"
 #include "forms/fonts.h"
 #include "forms/numbers.h"
-#include "forms/runtime.h"
+#include "forms/session.h"
 #include "main/captions.h"
 #include "main/geometry.h"
 #include "windows/form2.h"
@@ -46,9 +46,9 @@ struct CaptionedRow
 
 } // namespace
 
-Form1::Form1(forms::Runtime &runtime)
+Form1::Form1(forms::Session &session)
     : forms::Form(Menu::Bar)
-    , m_runtime(runtime)
+    , m_session(session)
 {
     setObjectName(u"Form1"_s);
     setCaption(u"Определяем цвета из номинала резисторов"_s);
@@ -340,7 +340,7 @@ void Form1::Form_Load()
     setWidth(geometry::NarrowWidth);
     setHeight(geometry::CollapsedHeight);
     InitColors();
-    describeBands();
+    nameBandsAndResistor();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -18,6 +18,6 @@ void Form1::HElP_cmd_Click()
 void Form1::about_Click()
 {
     if (!m_form3 || !m_form3->isVisible())
-        m_form3 = new Form3(m_runtime);
+        m_form3 = new Form3(m_session);
     m_form3->showModeless();
 }

@@ -3,7 +3,7 @@
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
-#include "forms/runtime.h"
+#include "forms/session.h"
 #include "windows/pictures.h"
 #include "windows/program.h"
 
@@ -16,9 +16,9 @@ const QString NewLine = u"\r\n"_s;
 
 } // namespace
 
-Form3::Form3(forms::Runtime &runtime)
+Form3::Form3(forms::Session &session)
     : forms::Form(Menu::None)
-    , m_runtime(runtime)
+    , m_session(session)
 {
     setObjectName(u"Form3"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,14 +99,14 @@ void Form3::Command1_Click()
 
 void Form3::Label3_Click()
 {
-    m_runtime.MsgBox(u"Мыло (e-mail): ivan.primerov@example.org,"_s + NewLine
+    m_session.MsgBox(u"Мыло (e-mail): ivan.primerov@example.org,"_s + NewLine
             + u"Дом.адрес.: Россия, Примерная обл.,"_s + NewLine + u"с. Примерное"_s,
         forms::vbInformation, u"О мне"_s);
 }
 
 void Form3::Label11_Click()
 {
-    m_runtime.MsgBox(u"Мыло (e-mail): lev.testov@example.org"_s + NewLine
+    m_session.MsgBox(u"Мыло (e-mail): lev.testov@example.org"_s + NewLine
             + u"URL: https://testov.example.org/"_s,
         forms::vbInformation, u"О соавторе"_s);
 }

@@ -5,7 +5,7 @@
 namespace forms {
 class Label;
 class PushButton;
-class Runtime;
+class Session;
 } // namespace forms
 
 // The about window: the program's name and version, the credits with their contact links, the
@@ -15,14 +15,14 @@ class Form3 : public forms::Form
     Q_OBJECT
 
 public:
-    explicit Form3(forms::Runtime &runtime);
+    explicit Form3(forms::Session &session);
 
     void Command1_Click();
     void Label3_Click();
     void Label11_Click();
 
 private:
-    forms::Runtime &m_runtime;
+    forms::Session &m_session;
 
     forms::Label *Label3 = nullptr;
     forms::Label *Label11 = nullptr;

@@ -4,7 +4,7 @@
 #include "forms/form.h"
 #include "forms/numbers.h"
 #include "forms/qtcolour.h"
-#include "forms/runtime.h"
+#include "forms/session.h"
 #include "support/announcements.h"
 
 #include <QAbstractButton>
@@ -50,11 +50,11 @@ private Q_SLOTS:
 
     void numberGrammar_data();
     void numberGrammar();
-    void currencyFromText_data();
-    void currencyFromText();
-    void currencyArithmetic();
-    void currencyText_data();
-    void currencyText();
+    void fixedPointFromText_data();
+    void fixedPointFromText();
+    void fixedPointArithmetic();
+    void fixedPointText_data();
+    void fixedPointText();
 };
 
 void tst_Forms::colourValues()
@@ -302,8 +302,8 @@ void tst_Forms::messageBoxStyles()
         defaultButton = box->defaultButton()->text().remove(u'&');
         box->button(QMessageBox::StandardButton(pressed))->click();
     });
-    forms::DesktopRuntime runtime;
-    const int pressedAnswer = runtime.MsgBox(u"Текст"_s, style, u"Заголовок"_s);
+    forms::QtSession session;
+    const int pressedAnswer = session.MsgBox(u"Текст"_s, style, u"Заголовок"_s);
     QVERIFY2(modal, "the message box was not modal");
     QCOMPARE(pressedAnswer, answer);
     QCOMPARE(title, u"Заголовок"_s);
@@ -388,7 +388,7 @@ void tst_Forms::numberGrammar()
         QVERIFY2(forms::TextToDouble(text, locale) == value, qPrintable(text));
 }
 
-void tst_Forms::currencyFromText_data()
+void tst_Forms::fixedPointFromText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("inRange");
@@ -409,42 +409,42 @@ void tst_Forms::currencyFromText_data()
     QTest::newRow("not a number") << u"4x"_s << false << qint64(0);
 }
 
-void tst_Forms::currencyFromText()
+void tst_Forms::fixedPointFromText()
 {
     QFETCH(QString, text);
     QFETCH(bool, inRange);
     QFETCH(qint64, tenThousandths);
-    const auto value = forms::Currency::fromText(text, Russian);
+    const auto value = forms::FixedPoint::fromText(text, Russian);
     QCOMPARE(value.has_value(), inRange);
     if (inRange)
         QCOMPARE(value->tenThousandths(), tenThousandths);
 }
 
-void tst_Forms::currencyArithmetic()
+void tst_Forms::fixedPointArithmetic()
 {
-    using forms::Currency;
-    QCOMPARE(Currency(470000).times(10), Currency(4700000));
-    QCOMPARE(Currency(-3).times(-32768), Currency(98304));
-    const Currency largest(std::numeric_limits<qint64>::max());
-    const Currency smallest(std::numeric_limits<qint64>::min());
+    using forms::FixedPoint;
+    QCOMPARE(FixedPoint(470000).times(10), FixedPoint(4700000));
+    QCOMPARE(FixedPoint(-3).times(-32768), FixedPoint(98304));
+    const FixedPoint largest(std::numeric_limits<qint64>::max());
+    const FixedPoint smallest(std::numeric_limits<qint64>::min());
     // Out of range is reported, never wrapped.
     QVERIFY(!largest.times(2));
     QVERIFY(!smallest.times(-1));
-    QVERIFY(!Currency::fromDouble(1e300));
-    QVERIFY(!Currency::fromDouble(std::numeric_limits<double>::infinity()));
-    QVERIFY(!Currency::fromDouble(std::nan("")));
-    QCOMPARE(Currency::fromDouble(4.7), Currency(47000));
-    QCOMPARE(Currency::fromDouble(-0.12345678), Currency(-1235));
-    QCOMPARE(Currency(5).toDouble(), 0.0005);
+    QVERIFY(!FixedPoint::fromDouble(1e300));
+    QVERIFY(!FixedPoint::fromDouble(std::numeric_limits<double>::infinity()));
+    QVERIFY(!FixedPoint::fromDouble(std::nan("")));
+    QCOMPARE(FixedPoint::fromDouble(4.7), FixedPoint(47000));
+    QCOMPARE(FixedPoint::fromDouble(-0.12345678), FixedPoint(-1235));
+    QCOMPARE(FixedPoint(5).toDouble(), 0.0005);
     // Tenths and hundredths of every two-digit value come out exact.
     for (int b = 0; b <= 99; ++b) {
-        const Currency value(b * Currency::Scale);
-        QCOMPARE(Currency::fromDouble(value.toDouble() * 0.1), Currency(b * 1000));
-        QCOMPARE(Currency::fromDouble(value.toDouble() * 0.01), Currency(b * 100));
+        const FixedPoint value(b * FixedPoint::Scale);
+        QCOMPARE(FixedPoint::fromDouble(value.toDouble() * 0.1), FixedPoint(b * 1000));
+        QCOMPARE(FixedPoint::fromDouble(value.toDouble() * 0.01), FixedPoint(b * 100));
     }
 }
 
-void tst_Forms::currencyText_data()
+void tst_Forms::fixedPointText_data()
 {
     QTest::addColumn<qint64>("tenThousandths");
     QTest::addColumn<QLocale>("locale");
@@ -461,14 +461,14 @@ void tst_Forms::currencyText_data()
     QTest::newRow("English") << qint64(47000) << English << u"4.7"_s;
 }
 
-void tst_Forms::currencyText()
+void tst_Forms::fixedPointText()
 {
     QFETCH(qint64, tenThousandths);
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
-    const forms::Currency value(tenThousandths);
+    const forms::FixedPoint value(tenThousandths);
     QCOMPARE(value.toText(locale), text);
-    QCOMPARE(forms::Currency::fromText(text, locale), value);
+    QCOMPARE(forms::FixedPoint::fromText(text, locale), value);
 }
 
 QTEST_MAIN(tst_Forms)

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
 
     const auto value = forms::TextToDouble(text, locale);
-    const auto fixed = forms::Currency::fromText(text, locale);
+    const auto fixed = forms::FixedPoint::fromText(text, locale);
     // The fixed-point conversion reads nothing that the grammar does not, and everything it
     // does within its range.
     expect(!fixed || value);
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // Both read the same number, to the fixed point's last place.
         expect(std::abs(fixed->toDouble() - *value) <= 0.00005 + 1e-9 * std::abs(*value));
         const QString written = fixed->toText(locale);
-        expect(forms::Currency::fromText(written, locale) == fixed);
+        expect(forms::FixedPoint::fromText(written, locale) == fixed);
     }
     if (!value)
         return 0;

@@ -210,8 +210,8 @@ void tst_Main::startsWithEmptyEntryAndPlainResistor()
 {
     {
         // Before the first tick the readout still shows its design caption.
-        ScriptedRuntime runtime;
-        const Form1 unshown(runtime);
+        ScriptedSession session;
+        const Form1 unshown(session);
         QCOMPARE(unshown.findChild<QLabel *>(u"Label1"_s)->text(), u"Label1"_s);
     }
     MainWindow main;
@@ -428,7 +428,7 @@ void tst_Main::geometryStates()
     else
         QTest::keyClick(main.window.get(), keys.at(command));
     checkState(main, to);
-    QCOMPARE(main.runtime.boxes.size(), command == u"solve without data"_s ? 1 : 0);
+    QCOMPARE(main.session.boxes.size(), command == u"solve without data"_s ? 1 : 0);
 }
 
 void tst_Main::solveWithoutDataOnlyReports()
@@ -443,10 +443,10 @@ void tst_Main::solveWithoutDataOnlyReports()
     main.tick();
     QCOMPARE(main.readout(), u"Нет данных"_s);
     QTest::keyClick(main.window.get(), Qt::Key_F5);
-    QCOMPARE(main.runtime.boxes.size(), 1);
-    QCOMPARE(main.runtime.boxes[0].prompt, u"Ошибка №1. Нет данных"_s);
-    QCOMPARE(main.runtime.boxes[0].title, QString::fromUtf16(literal::ProgramTitle));
-    QCOMPARE(main.runtime.boxes[0].style, 16);
+    QCOMPARE(main.session.boxes.size(), 1);
+    QCOMPARE(main.session.boxes[0].prompt, u"Ошибка №1. Нет данных"_s);
+    QCOMPARE(main.session.boxes[0].title, QString::fromUtf16(literal::ProgramTitle));
+    QCOMPARE(main.session.boxes[0].style, 16);
     // Bands, fields and geometry as they were.
     QCOMPARE(main.window->grab().toImage().copy(280, 0, 349, 120), painted.copy(280, 0, 349, 120));
     QCOMPARE(main.field("Text15")->text(), u"100"_s);
@@ -508,16 +508,16 @@ void tst_Main::exitAsksFirst()
     MainWindow main;
     MainWindow::type(u"47"_s);
     main.window->Lbl2_Click();
-    main.runtime.answers = {answer};
+    main.session.answers = {answer};
     if (fromLabel)
         QTest::mouseClick(main.control<QLabel>("Label5"), Qt::LeftButton);
     else
         main.menuItem("out_cmd2")->trigger();
-    QCOMPARE(main.runtime.boxes.size(), 1);
-    QCOMPARE(main.runtime.boxes[0].prompt, u"Завершить программу?"_s);
-    QCOMPARE(main.runtime.boxes[0].title, u"Завершение работы"_s);
-    QCOMPARE(main.runtime.boxes[0].style, 36);
-    QCOMPARE(main.runtime.ends, answer == forms::vbYes ? 1 : 0);
+    QCOMPARE(main.session.boxes.size(), 1);
+    QCOMPARE(main.session.boxes[0].prompt, u"Завершить программу?"_s);
+    QCOMPARE(main.session.boxes[0].title, u"Завершение работы"_s);
+    QCOMPARE(main.session.boxes[0].style, 36);
+    QCOMPARE(main.session.ends, answer == forms::vbYes ? 1 : 0);
     checkState(main, 2);
     QCOMPARE(main.field("Text14")->text(), u"7"_s);
 }
@@ -525,14 +525,14 @@ void tst_Main::exitAsksFirst()
 void tst_Main::closeBoxAsksLikeExit()
 {
     MainWindow main;
-    main.runtime.answers = {forms::vbNo};
+    main.session.answers = {forms::vbNo};
     QVERIFY(!main.window->close());
     QVERIFY(main.window->isVisible());
-    main.runtime.answers = {forms::vbYes};
+    main.session.answers = {forms::vbYes};
     main.window->close();
-    QCOMPARE(main.runtime.boxes.size(), 2);
-    QCOMPARE(main.runtime.boxes[1].prompt, u"Завершить программу?"_s);
-    QCOMPARE(main.runtime.ends, 1);
+    QCOMPARE(main.session.boxes.size(), 2);
+    QCOMPARE(main.session.boxes[1].prompt, u"Завершить программу?"_s);
+    QCOMPARE(main.session.ends, 1);
 }
 
 void tst_Main::typingFillsTheThreeFieldsInOneRun()
@@ -738,7 +738,7 @@ void tst_Main::enterInTheMultiplierDoesNothing()
     QCOMPARE(QApplication::focusWidget(), main.field("Text15"));
     QCOMPARE(main.field("Text15")->text(), u"100"_s);
     QCOMPARE(main.window->Width(), 7500.0f);
-    QVERIFY(main.runtime.boxes.isEmpty());
+    QVERIFY(main.session.boxes.isEmpty());
 }
 
 void tst_Main::readoutStaysCentred()
@@ -970,8 +970,8 @@ void tst_Main::commandLabelsArePushButtons()
     QTRY_COMPARE(main.window->Width(), 7500.0f);
     QCOMPARE(main.field("Text15")->text(), QString());
     button("Label5")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(main.runtime.boxes.size(), 1);
-    QCOMPARE(main.runtime.boxes[0].prompt, u"Завершить программу?"_s);
+    QTRY_COMPARE(main.session.boxes.size(), 1);
+    QCOMPARE(main.session.boxes[0].prompt, u"Завершить программу?"_s);
     // Still labels to the eye and to the keyboard.
     for (const char *name : {"Label3", "Label4", "Label5"})
         QCOMPARE(main.control<QLabel>(name)->focusPolicy(), Qt::NoFocus);
@@ -1041,7 +1041,7 @@ void tst_Main::everyCommandComesBackToRest()
         QVERIFY2(main.readout() == step.readout, step.what);
     }
     QCOMPARE(main.field("Text15")->text(), QString());
-    QCOMPARE(main.runtime.boxes.size(), 2);
+    QCOMPARE(main.session.boxes.size(), 2);
 }
 
 void tst_Main::functionKeysActWhileAMenuIsOpen_data()
@@ -1074,8 +1074,8 @@ void tst_Main::functionKeysActWhileAMenuIsOpen()
         QTRY_COMPARE(main.window->Width(), 9500.0f);
         break;
     default:
-        QTRY_COMPARE(main.runtime.boxes.size(), 1);
-        QCOMPARE(main.runtime.boxes[0].prompt, u"Ошибка №1. Нет данных"_s);
+        QTRY_COMPARE(main.session.boxes.size(), 1);
+        QCOMPARE(main.session.boxes[0].prompt, u"Ошибка №1. Нет данных"_s);
         break;
     }
     // Any other key is still the menu's own.
@@ -1228,12 +1228,12 @@ void tst_Main::focusComesBackAfterABox()
     MainWindow::type(u"4"_s);
     QCOMPARE(QApplication::focusWidget(), main.field("Text14"));
     ask(*main.window, way);
-    QTRY_COMPARE(main.runtime.boxes.size(), 1);
+    QTRY_COMPARE(main.session.boxes.size(), 1);
     QTRY_COMPARE(QApplication::focusWidget(), main.field("Text14"));
     // The next digit goes into that field, never to the menu bar.
     MainWindow::type(u"7"_s);
     QCOMPARE(main.field("Text14")->text(), u"7"_s);
-    QCOMPARE(main.runtime.ends, 0);
+    QCOMPARE(main.session.ends, 0);
 }
 
 void tst_Main::focusComesBackAfterARealBox_data()
@@ -1254,8 +1254,8 @@ void tst_Main::focusComesBackAfterARealBox()
 {
     QFETCH(Asking, way);
     QFETCH(QString, answer);
-    forms::DesktopRuntime runtime;
-    Form1 window(runtime);
+    forms::QtSession session;
+    Form1 window(session);
     window.showCentred();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QLineEdit *second = window.findChild<QLineEdit *>(u"Text14"_s);
@@ -1365,7 +1365,7 @@ void tst_Main::solveAndClearSpeakTheirResult()
     // Solving without data has its message box, which a screen reader reads as it opens.
     QTest::keyClick(main.window.get(), Qt::Key_F5);
     QTest::qWait(700);
-    QCOMPARE(main.runtime.boxes.size(), 1);
+    QCOMPARE(main.session.boxes.size(), 1);
     QCOMPARE(heard.texts(), QStringList());
     QVERIFY(atRest(*main.window));
 }

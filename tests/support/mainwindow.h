@@ -2,7 +2,7 @@
 
 #include "forms/twips.h"
 #include "main/form1.h"
-#include "support/scriptedruntime.h"
+#include "support/scriptedsession.h"
 
 #include <QAction>
 #include <QColor>
@@ -51,6 +51,6 @@ struct MainWindow
             QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
     }
 
-    ScriptedRuntime runtime;
-    std::unique_ptr<Form1> window = std::make_unique<Form1>(runtime);
+    ScriptedSession session;
+    std::unique_ptr<Form1> window = std::make_unique<Form1>(session);
 };

@@ -203,8 +203,8 @@ void tst_Windows::helpTexts()
 
 void tst_Windows::aboutTexts()
 {
-    ScriptedRuntime runtime;
-    Form3 about(runtime);
+    ScriptedSession session;
+    Form3 about(session);
     about.showModeless();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QCOMPARE(about.client()->size(), QSize(390, 320));
@@ -234,16 +234,16 @@ void tst_Windows::aboutTexts()
 
 void tst_Windows::contactBoxes()
 {
-    ScriptedRuntime runtime;
-    Form3 about(runtime);
+    ScriptedSession session;
+    Form3 about(session);
     about.showModeless();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     for (int round = 0; round < 2; ++round) {
         QTest::mouseClick(about.findChild<QLabel *>(u"Label3"_s), Qt::LeftButton);
         QTest::mouseClick(about.findChild<QLabel *>(u"Label11"_s), Qt::LeftButton);
     }
-    QCOMPARE(runtime.boxes.size(), 4);
-    const ScriptedRuntime::Box &maker = runtime.boxes[0];
+    QCOMPARE(session.boxes.size(), 4);
+    const ScriptedSession::Box &maker = session.boxes[0];
     QCOMPARE(maker.title, u"О мне"_s);
     QCOMPARE(maker.style, 64);
     const QStringList makerLines = maker.prompt.split(u"\r\n"_s);
@@ -251,7 +251,7 @@ void tst_Windows::contactBoxes()
     QVERIFY(makerLines[0].startsWith(u"Мыло (e-mail): "_s) && makerLines[0].endsWith(u','));
     QVERIFY(makerLines[1].startsWith(u"Дом.адрес.: "_s) && makerLines[1].endsWith(u','));
     QVERIFY(makerLines[2].startsWith(u"с. "_s));
-    const ScriptedRuntime::Box &coauthor = runtime.boxes[1];
+    const ScriptedSession::Box &coauthor = session.boxes[1];
     QCOMPARE(coauthor.title, u"О соавторе"_s);
     QCOMPARE(coauthor.style, 64);
     const QStringList coauthorLines = coauthor.prompt.split(u"\r\n"_s);
@@ -259,8 +259,8 @@ void tst_Windows::contactBoxes()
     QVERIFY(coauthorLines[0].startsWith(u"Мыло (e-mail): "_s));
     QVERIFY(coauthorLines[1].startsWith(u"URL: "_s));
     // The same boxes again; the links never change.
-    QCOMPARE(runtime.boxes[2].prompt, maker.prompt);
-    QCOMPARE(runtime.boxes[3].prompt, coauthor.prompt);
+    QCOMPARE(session.boxes[2].prompt, maker.prompt);
+    QCOMPARE(session.boxes[3].prompt, coauthor.prompt);
     QCOMPARE(caption(&about, "Label3"), u"координаты"_s);
 }
 
@@ -269,8 +269,8 @@ void tst_Windows::endClosesEveryWindow()
     MainWindow main;
     main.window->HElP_cmd_Click();
     main.window->about_Click();
-    forms::DesktopRuntime desktop;
-    QTimer::singleShot(0, [&] { desktop.End(); });
+    forms::QtSession session;
+    QTimer::singleShot(0, [&] { session.End(); });
     QEventLoop running;
     QCOMPARE(running.exec(), 0);
     QVERIFY(!main.window->isVisible());
@@ -280,8 +280,8 @@ void tst_Windows::endClosesEveryWindow()
 
 void tst_Windows::contactLinksAreButtons()
 {
-    ScriptedRuntime runtime;
-    Form3 about(runtime);
+    ScriptedSession session;
+    Form3 about(session);
     about.showModeless();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     const struct
@@ -299,10 +299,10 @@ void tst_Windows::contactLinksAreButtons()
         QCOMPARE(button->role(), QAccessible::Button);
         QCOMPARE(button->text(QAccessible::Name), u"координаты"_s);
         QCOMPARE(button->text(QAccessible::Description), link.description);
-        const qsizetype before = runtime.boxes.size();
+        const qsizetype before = session.boxes.size();
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(runtime.boxes.size(), before + 1);
-        QCOMPARE(runtime.boxes.last().title, link.title);
+        QTRY_COMPARE(session.boxes.size(), before + 1);
+        QCOMPARE(session.boxes.last().title, link.title);
     }
     // The picture is decoration: the window lists only named things.
     QAccessibleInterface *client = QAccessible::queryAccessibleInterface(about.client());
@@ -327,7 +327,7 @@ void tst_Windows::functionKeysBelongToTheMainWindow()
     QTest::qWait(20);
     QCOMPARE(main.window->Width(), 7500.0f);
     QCOMPARE(main.window->Height(), 2450.0f);
-    QVERIFY(main.runtime.boxes.isEmpty());
+    QVERIFY(main.session.boxes.isEmpty());
 }
 
 QTEST_MAIN(tst_Windows)

@@ -1,7 +1,7 @@
 // Renders the program's windows to PNG files on the offscreen platform, without a display:
 //   tsvetoznak-screenshots FOLDER
 #include "forms/application.h"
-#include "forms/runtime.h"
+#include "forms/session.h"
 #include "main/form1.h"
 
 #include <QApplication>
@@ -61,8 +61,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     forms::prepareApplication();
-    forms::DesktopRuntime runtime;
-    Form1 window(runtime);
+    forms::QtSession session;
+    Form1 window(session);
     window.showCentred();
 
     bool ok = save(&window, folder, QStringLiteral("main-1-collapsed"));

@@ -1,4 +1,4 @@
-#include "runtime.h"
+#include "session.h"
 
 #include "form.h"
 
@@ -11,7 +11,7 @@
 
 namespace forms {
 
-int Runtime::MsgBox(const QString &prompt, int style, const QString &title)
+int Session::MsgBox(const QString &prompt, int style, const QString &title)
 {
     QPointer<QWidget> control = QApplication::focusWidget();
     if (auto *bar = qobject_cast<QMenuBar *>(control.data())) {
@@ -26,7 +26,7 @@ int Runtime::MsgBox(const QString &prompt, int style, const QString &title)
     return pressed;
 }
 
-int DesktopRuntime::showMessageBox(const QString &prompt, int style, const QString &title)
+int QtSession::showMessageBox(const QString &prompt, int style, const QString &title)
 {
     QMessageBox box;
     box.setWindowTitle(title);
@@ -62,7 +62,7 @@ int DesktopRuntime::showMessageBox(const QString &prompt, int style, const QStri
     }
 }
 
-void DesktopRuntime::End()
+void QtSession::End()
 {
     // Hide rather than close: closing the main window would ask the exit question again.
     const auto windows = QApplication::topLevelWidgets();

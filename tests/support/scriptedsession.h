@@ -1,15 +1,15 @@
 #pragma once
 
-#include "forms/runtime.h"
+#include "forms/session.h"
 
 #include <QApplication>
 #include <QList>
 #include <QString>
 #include <QWidget>
 
-// Stands in for the platform in tests: records every message box and answers from a script,
+// Stands in for the desktop session in tests: records every message box and answers from a script,
 // and counts program ends instead of ending the test.
-class ScriptedRuntime final : public forms::Runtime
+class ScriptedSession final : public forms::Session
 {
 public:
     struct Box

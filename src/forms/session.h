@@ -20,12 +20,13 @@ inline constexpr int vbOK = 1;
 inline constexpr int vbYes = 6;
 inline constexpr int vbNo = 7;
 
-// What the windows ask of the platform beyond their own controls. Tests put a scripted
-// one in its place, so no test ever waits on a modal box or ends the test process.
-class Runtime
+// What the windows ask of the desktop session beyond their own controls: message boxes, and the
+// end of the program. Tests put a scripted one in its place, so no test ever waits on a modal
+// box or ends the test process.
+class Session
 {
 public:
-    virtual ~Runtime() = default;
+    virtual ~Session() = default;
 
     // Shows a modal message box and returns the button pressed (vbOK, vbYes or vbNo). Once it
     // is answered, the keyboard focus is back in the control that had it before: where the
@@ -40,7 +41,7 @@ protected:
 };
 
 // The real thing: QMessageBox, and leaving the event loop.
-class DesktopRuntime final : public Runtime
+class QtSession final : public Session
 {
 public:
     void End() override;
