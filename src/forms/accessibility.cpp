@@ -2,13 +2,9 @@
 
 #include "controls.h"
 
+#include "platformaccessibility.h"
+
 #include <QAccessibleWidget>
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusMetaType>
-#include <QDBusObjectPath>
-#include <QDBusVariant>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -172,29 +168,6 @@ private:
     bool m_queued = false;
 };
 
-// How AT-SPI names an object in an event: the bus name of its application and its path.
-struct ObjectReference
-{
-    QString service;
-    QDBusObjectPath path;
-};
-
-QDBusArgument &operator<<(QDBusArgument &argument, const ObjectReference &reference)
-{
-    argument.beginStructure();
-    argument << reference.service << reference.path;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument &operator>>(const QDBusArgument &argument, ObjectReference &reference)
-{
-    argument.beginStructure();
-    argument >> reference.service >> reference.path;
-    argument.endStructure();
-    return argument;
-}
-
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
     if (className == "forms::ClientArea"_L1)
@@ -217,6 +190,7 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 void installAccessibility()
 {
     QAccessible::installFactory(interfaceFor);
+    installPlatformAccessibility();
 }
 
 void markDecorative(QWidget *control)
@@ -230,43 +204,6 @@ void announce(QWidget *window, const QString &text)
     if (!bar)
         bar = new AnnouncementBar(window);
     bar->announce(text);
-}
-
-void reportVisibility(QWidget *control)
-{
-    // Qt's bridge tells AT-SPI that "showing" changed, but not "visible", which it reports
-    // together with it; a screen reader that keeps states from earlier events then takes a
-    // control just shown for one still hidden, and skips it. The missing events go out on the
-    // bridge's own connection, as the bridge would send them.
-    if (!QAccessible::isActive())
-        return;
-    QDBusConnection bus(u"a11y"_s);
-    if (!bus.isConnected())
-        return;
-    static const QMetaType registered = qDBusRegisterMetaType<ObjectReference>();
-    Q_UNUSED(registered);
-    const ObjectReference application {
-        bus.baseService(), QDBusObjectPath(u"/org/a11y/atspi/accessible/root"_s)};
-    const auto tell = [&](QWidget *widget, const QString &state) {
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-        if (!accessible)
-            return;
-        const QString path
-            = u"/org/a11y/atspi/accessible/"_s + QString::number(QAccessible::uniqueId(accessible));
-        QDBusMessage event
-            = QDBusMessage::createSignal(path, u"org.a11y.atspi.Event.Object"_s, u"StateChanged"_s);
-        event << state << int(widget->isVisible()) << 0
-              << QVariant::fromValue(QDBusVariant(QVariant::fromValue(
-                     ObjectReference {bus.baseService(), QDBusObjectPath(path)})))
-              << QVariant::fromValue(application);
-        bus.send(event);
-    };
-    // Qt has told "showing" of the control itself, but of nothing inside it.
-    tell(control, u"visible"_s);
-    for (QWidget *inside : control->findChildren<QWidget *>()) {
-        tell(inside, u"showing"_s);
-        tell(inside, u"visible"_s);
-    }
 }
 
 } // namespace forms

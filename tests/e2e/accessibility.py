@@ -1,6 +1,8 @@
 """Reads the running program as a screen reader does, over AT-SPI: types 4, 7, 100 with real
 keys, picks 5 %, presses F5 and checks what the bands and the resistor say; presses
-"Очистить" through its accessible action; and checks that nothing showing is left unnamed."""
+"Очистить" through its accessible action; checks that nothing showing is left unnamed; and
+lets another program, the first argument, take the activation and give it back, which the
+main window tells once each, in their order."""
 import subprocess
 import sys
 import time
@@ -14,6 +16,7 @@ LEGEND = ["Черный", "Коричневый", "Красный", "Оранж�
           "Фиолетовый", "Желтый", "Золотой", "Серый", "Белый", "Синий"]
 failures = []
 name_changes = []
+window_events = []
 
 
 def pump(seconds=0.0):
@@ -94,6 +97,39 @@ def on_name_change(event):
     name_changes.append((event.source.getRole(), event.source.name))
 
 
+def on_window_event(event):
+    if event.source is not None and event.source.name == MAIN_TITLE:
+        window_events.append(event.type)
+
+
+def activate(title):
+    """Has the window manager activate the window of that title, as a click on it would."""
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                            check=True, capture_output=True, text=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True)
+
+
+def activation_told_once(other_program):
+    """Another program takes the activation, then the main window gets it back: the main window
+    says it was deactivated, then activated, each once. Said in the opposite order first, the
+    activation may be lost to a screen reader, and the focus that follows it."""
+    other = subprocess.Popen([other_program, "другая программа"])
+    try:
+        wait_until(lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "^drag source$"],
+            capture_output=True).returncode == 0)
+        window_events.clear()
+        activate("drag source")
+        wait_until(lambda: "window:deactivate" in window_events)
+        activate(MAIN_TITLE)
+        wait_until(lambda: window_events[-1:] == ["window:activate"])
+        check("the main window's activation events", window_events,
+              ["window:deactivate", "window:activate"])
+    finally:
+        other.terminate()
+        other.wait()
+
+
 def press(accessible):
     action = accessible.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
@@ -107,6 +143,7 @@ def main():
         print("FAIL: the main window is not in the accessibility tree", file=sys.stderr)
         return 1
     pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(on_window_event, "window:activate", "window:deactivate")
 
     # Before anything is solved: bands without colour, the legend hidden.
     check("resistor at start", drawing(window),
@@ -146,6 +183,7 @@ def main():
         check(f"push button '{command}'",
               named(window, pyatspi.ROLE_PUSH_BUTTON, command) is not None, True)
     check("showing objects without a name, cleared", unnamed_showing(window), [])
+    activation_told_once(sys.argv[1])
 
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)

@@ -19,11 +19,11 @@ public:
     Announcements()
     {
         s_listening = this;
-        QAccessible::installUpdateHandler(&Announcements::take);
+        m_before = QAccessible::installUpdateHandler(&Announcements::take);
     }
     ~Announcements() override
     {
-        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::installUpdateHandler(m_before);
         s_listening = nullptr;
     }
 
@@ -36,6 +36,7 @@ private:
     }
 
     static inline Announcements *s_listening = nullptr;
+    QAccessible::UpdateHandler m_before = nullptr;
 #else
     Announcements()
     {

@@ -1,0 +1,118 @@
+// Assistive technology on the Linux desktops: AT-SPI, over the accessibility bus of D-Bus.
+
+#include "accessibility.h"
+#include "platformaccessibility.h"
+
+#include <QAccessible>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace forms {
+
+namespace {
+
+// How AT-SPI names an object in an event: the bus name of its application and its path.
+struct ObjectReference
+{
+    QString service;
+    QDBusObjectPath path;
+};
+
+QDBusArgument &operator<<(QDBusArgument &argument, const ObjectReference &reference)
+{
+    argument.beginStructure();
+    argument << reference.service << reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, ObjectReference &reference)
+{
+    argument.beginStructure();
+    argument >> reference.service >> reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+// Whether the event is the word on a window's activation that Qt's widget window sends as soon
+// as the platform moves the keyboard focus to or from it. At that moment the application has
+// not yet made the window active or inactive, so the bridge, which reads the window's state as
+// the event goes out, tells the opposite of what is happening: every activation went out as
+// "deactivated, activated" and every deactivation as "activated, deactivated". A screen reader
+// that acts on each word as it comes (Orca checks the window's state anew for each) can then
+// drop the activation, and with it the focus that follows. The bridge tells each activation
+// and deactivation itself, once and rightly, from the application's own event.
+bool contradictsActivation(const QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::StateChanged)
+        return false;
+    QAccessible::State activation;
+    activation.active = true;
+    const auto *widget = qobject_cast<const QWidget *>(event->object());
+    return widget && widget->isWindow()
+        && static_cast<const QAccessibleStateChangeEvent *>(event)->changedStates() == activation;
+}
+
+// Every event on its way to the bridge; Qt has no other place to stand between the two. While
+// one event is handed on, the bridge is reached directly.
+void handOn(QAccessibleEvent *event)
+{
+    if (contradictsActivation(event))
+        return;
+    const QAccessible::UpdateHandler self = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(self);
+}
+
+} // namespace
+
+void installPlatformAccessibility()
+{
+    QAccessible::installUpdateHandler(handOn);
+}
+
+void reportVisibility(QWidget *control)
+{
+    // Qt's bridge tells AT-SPI that "showing" changed, but not "visible", which it reports
+    // together with it; a screen reader that keeps states from earlier events then takes a
+    // control just shown for one still hidden, and skips it. The missing events go out on the
+    // bridge's own connection, as the bridge would send them.
+    if (!QAccessible::isActive())
+        return;
+    QDBusConnection bus(u"a11y"_s);
+    if (!bus.isConnected())
+        return;
+    static const QMetaType registered = qDBusRegisterMetaType<ObjectReference>();
+    Q_UNUSED(registered);
+    const ObjectReference application {
+        bus.baseService(), QDBusObjectPath(u"/org/a11y/atspi/accessible/root"_s)};
+    const auto tell = [&](QWidget *widget, const QString &state) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible)
+            return;
+        const QString path
+            = u"/org/a11y/atspi/accessible/"_s + QString::number(QAccessible::uniqueId(accessible));
+        QDBusMessage event
+            = QDBusMessage::createSignal(path, u"org.a11y.atspi.Event.Object"_s, u"StateChanged"_s);
+        event << state << int(widget->isVisible()) << 0
+              << QVariant::fromValue(QDBusVariant(QVariant::fromValue(
+                     ObjectReference {bus.baseService(), QDBusObjectPath(path)})))
+              << QVariant::fromValue(application);
+        bus.send(event);
+    };
+    // Qt has told "showing" of the control itself, but of nothing inside it.
+    tell(control, u"visible"_s);
+    for (QWidget *inside : control->findChildren<QWidget *>()) {
+        tell(inside, u"showing"_s);
+        tell(inside, u"visible"_s);
+    }
+}
+
+} // namespace forms
