@@ -22,14 +22,17 @@ cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
         pid=${pids[i]}
         kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
+        # A process that is not this shell's own child is watched until it has gone.
+        wait "$pid" 2>/dev/null || patience=10 wait_for sh -c "! kill -0 $pid" || true
     done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
+# A test may keep more of what it saw for the reader of a failure, in keep_on_failure.
 fail() {
     echo "FAIL: $*" >&2
+    declare -F keep_on_failure >/dev/null && keep_on_failure
     local log
     for log in "$work"/*.log; do
         [ -s "$log" ] && { echo "--- $(basename "$log")" >&2; cat "$log" >&2; }
@@ -39,11 +42,13 @@ fail() {
     exit 1
 }
 
-# Retries a command for up to ten seconds.
+# Retries a command until it succeeds, for up to $patience seconds: time enough for a loaded
+# machine, and never spent by a test that passes.
+patience=30
 wait_for() {
-    local tries=100
+    local deadline=$((SECONDS + patience))
     until "$@" >/dev/null 2>&1; do
-        ((--tries > 0)) || return 1
+        ((SECONDS < deadline)) || return 1
         sleep 0.1
     done
 }
@@ -165,6 +170,13 @@ client_top() {
 click_client() {
     geometry "$main_window"
     xdotool mousemove $((x + $(scaled "$1"))) $(($(client_top) + $(scaled "$2"))) click 1
+}
+
+# Whether "5%" shows the dot at its centre, in the caption's colour: the option is chosen. Needs
+# x of the main window and top of its client area.
+five_percent_chosen() {
+    screenshot
+    [ "$(pixel $((x + $(scaled 134))) $((top + $(scaled 70))))" = 3A6EA5 ]
 }
 
 activate_main() {

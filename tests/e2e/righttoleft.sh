@@ -8,19 +8,13 @@ if ! locale -a 2>/dev/null | grep -qx 'ar_EG.utf8'; then
 fi
 start_display
 
-# "5%" is chosen once its button shows the dot at its centre, in the caption's colour.
-chosen() {
-    screenshot
-    [ "$(pixel $((x + $(scaled 134))) $((top + $(scaled 70))))" = 3A6EA5 ]
-}
-
 # The window as a locale shows it, with "5%" chosen so that no caret blinks in the picture.
 window_in() {
     locale=$1
     start_program
     top=$(client_top)
     click_client 133 70
-    wait_for chosen || fail "under $locale the click did not choose 5%"
+    wait_for five_percent_chosen || fail "under $locale the click did not choose 5%"
     import -window "$main_window" "$work/$2.png"
     kill "$program_pid"
     wait "$program_pid" 2>/dev/null || true

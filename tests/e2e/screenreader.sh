@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # The program heard as a blind user hears it: Debian's screen reader Orca runs beside it on an
-# accessibility bus of their own, the program is driven with real keys only, and what Orca said
-# is read from its debug log. Runs inside dbus-run-session.
+# accessibility bus of their own, the program is driven with real keys only, and what Orca
+# speaks and puts on the braille line is read from its debug log as Orca writes it. The second
+# argument is another program, of the test's own, that takes the activation from the main
+# window for a while. Runs inside dbus-run-session.
 #
-# Orca writes its log in blocks, so it is read once Orca has ended. The steps are told apart by
-# a Shift pressed alone between them, which does nothing in the program and which Orca echoes
-# as "shift".
+# The steps are told apart by a Shift pressed alone after each, which does nothing in the
+# program and which Orca echoes as "shift". A step waits until Orca has presented what the step
+# must bring before it presses its Shift, and the next step starts once Orca has echoed it.
 source "$(dirname "$0")/lib.sh"
+readonly other_program=$2
 start_display
 start_accessibility_bus
 
@@ -16,108 +19,183 @@ if pgrep -u "$(id -u)" -x orca >/dev/null; then
     echo "SKIP: an Orca of this user is running already" >&2
     exit 77
 fi
-# No sound device here: a speech server address where there is none, so that Orca never waits
-# for one and logs all that it would say. Fresh settings: Orca's own defaults, keys echoed.
-SPEECHD_ADDRESS=unix_socket:$work/no-speech-server \
-    orca --debug-file="$work/orca-debug.txt" -u "$work/orca-settings" \
-    >"$work/orca.log" 2>&1 &
-orca_pid=$!
-pids+=("$orca_pid")
-# Orca takes a few seconds to listen to the bus; a program started sooner goes unseen.
-sleep 5
+# Orca writes its debug log to a file in blocks, the last of them only as it ends, but to a
+# terminal line by line: it runs on the terminal of `script`, which copies every line into the
+# log as it comes. No sound device here: a speech server address where there is none, so that
+# Orca never waits for one and logs all that it would say. Fresh settings: Orca's own defaults,
+# keys echoed.
+SPEECHD_ADDRESS=unix_socket:$work/no-speech-server script -qfc \
+    "exec orca --debug-file=/dev/tty -u '$work/orca-settings' >'$work/orca.log' 2>&1" \
+    "$work/orca-debug.txt" </dev/null >/dev/null 2>&1 &
+terminal=$!
+pids+=("$terminal")
+# Orca itself, so that it is stopped, and has ended, before its terminal goes.
+wait_for pgrep -P "$terminal" -x orca || fail "Orca did not start"
+pids+=("$(pgrep -P "$terminal" -x orca)")
+# Kept where a failure can be read: the whole of Orca's log.
+keep_on_failure() {
+    tr -d '\r' <"$work/orca-debug.txt" >"${TMPDIR:-/tmp}/e2e-orca-$$.txt"
+    echo "Orca's debug log: ${TMPDIR:-/tmp}/e2e-orca-$$.txt" >&2
+}
 
+# What Orca has said and put on the braille line so far, in its order, one line each: "S text"
+# or "B text". Orca 43 logs a braille line as "BRAILLE LINE", Orca 48 a message as "BRAILLE:
+# Display message"; Orca 43 closes speech with a period, and Orca 48 calls a push button a
+# button. The words are compared, not one version's way of logging them: the closing period,
+# the braille cursor's mark and the word "push" are dropped.
+presented_so_far() {
+    tr -d '\r' <"$work/orca-debug.txt" \
+        | sed -nE -e "s/^.*SPEECH OUTPUT: '(.*)' ?\[?\{'established.*$/S \1/p" \
+            -e "s/^.*BRAILLE LINE: +'(.*)'$/B \1/p" \
+            -e "s/^.*BRAILLE: Display message: '(.*)'.*$/B \1/p" \
+        | sed -E -e 's/ *\$l$//' -e 's/[ .]+$//' -e 's/push button$/button/'
+}
+# Sorts what was presented into the steps: spoken N and brailled N.
+sort_into_steps() {
+    rm -f "$work"/spoken* "$work"/brailled*
+    presented_so_far | awk -v dir="$work" 'BEGIN { n = 1 }
+        /^S (left |right )?shift$/ { n++; next }
+        /^S / { print substr($0, 3) > (dir "/spoken" n) }
+        /^B / { print substr($0, 3) > (dir "/brailled" n) }'
+    for n in $(seq "$steps"); do touch "$work/spoken$n" "$work/brailled$n"; done
+}
+readonly steps=13
+
+# Orca listens once it hears what happens on the desktop: the first event it logs is its own
+# arrival there.
+orca_listens() {
+    grep -qE 'EVENT MANAGER: [a-z]+:[a-z:-]+ for ' "$work/orca-debug.txt"
+}
+wait_for orca_listens || fail "Orca does not listen"
 start_program
 
-# Orca speaks an event only once it has asked the program about it, and falls behind when it is
-# slow (in the sanitizer build it once took more than 1.5 s to speak the settled readout): each
-# step waits 2 s before its marker, and the typing step, whose readout waits half a second for
-# the keys to settle, waits 3.5 s.
-step() {
-    sleep "${1:-2}"
+# Whether Orca has presented, in the step, a line that is the text, or with `ending` one that
+# ends in it after a space (Orca 43 brailles a control after its window and panels), or with
+# `starting` one that starts with it before a space (Orca 48 says a control's name and states in
+# one line, Orca 43 in two).
+presented_in() { # presented_in spoken|brailled STEP TEXT [ending|starting]
+    sort_into_steps
+    awk -v text="$3" -v part="${4:-}" '
+        $0 == text { found = 1 }
+        part == "ending" && substr($0, length($0) - length(text)) == " " text { found = 1 }
+        part == "starting" && substr($0, 1, length(text) + 1) == text " " { found = 1 }
+        END { exit !found }' "$work/$1$2"
+}
+# Waits until Orca has presented the text in the step; what it never presents the checks at the
+# end report. Once Orca has missed something, it is given less time for the rest.
+await() { wait_for presented_in "$@" || patience=5; }
+# Ends the step: Shift, and the step is over once Orca has echoed it.
+steps_ended() { [ "$(presented_so_far | grep -cE '^S (left |right )?shift$')" -ge "$1" ]; }
+end_step() { # end_step STEP
     xdotool key Shift_L
-    sleep 0.5
+    wait_for steps_ended "$1" || fail "Orca did not echo the end of step $1"
 }
 # Flat review on the desktop layout: KP_Subtract enters and leaves it, KP_Page_Up goes a line
-# down, KP_Home a line up; down to the last line and back up to the first.
+# down, KP_Home a line up. Each key is pressed once Orca has read the line the last one went to,
+# down to the commands' line at the bottom and back up to the menu bar at the top.
+spoken_count() { presented_so_far | grep -c '^S ' || true; }
+speaks_more_than() { [ "$(spoken_count)" -gt "$1" ]; }
+review_to() { # review_to KEY PATTERN: KEY until Orca reads a line that matches
+    local before i
+    for i in $(seq 20); do
+        before=$(spoken_count)
+        xdotool key "$1"
+        wait_for speaks_more_than "$before" || fail "flat review: $1 read nothing"
+        presented_so_far | grep '^S ' | tail -n 1 | grep -q -- "$2" && return
+    done
+    fail "flat review never read '$2'"
+}
 review_screen() {
+    local before
+    before=$(spoken_count)
     xdotool key KP_Subtract
-    local i
-    for i in $(seq 15); do xdotool key KP_Page_Up; sleep 0.25; done
-    for i in $(seq 15); do xdotool key KP_Home; sleep 0.25; done
+    wait_for speaks_more_than "$((before + 1))" || fail "flat review did not start"
+    review_to KP_Page_Up 'F5 - Решить'
+    review_to KP_Home '^S Основное меню'
+    before=$(spoken_count)
     xdotool key KP_Subtract
+    wait_for speaks_more_than "$before" || fail "flat review did not end"
 }
 
-step                                    # 1: started
+problems=()
+answer="Резистор: Желтый, Фиолетовый, Красный, Золотой"
+# 1: started, the focus in the first field.
+await spoken 1 "1 цифра text"
+end_step 1
+# 2 and 3: the legend shown, and the screen read with it.
 xdotool key F4
-step                                    # 2: the legend shown
+await brailled 2 "Легенда показана"
+end_step 2
 review_screen
-step                                    # 3: the screen with the legend
+end_step 3
+# 4 and 5: the legend hidden, and the screen read without it.
 xdotool key F4
-step                                    # 4: the legend hidden
+await brailled 4 "Легенда скрыта"
+end_step 4
 review_screen
-step                                    # 5: the screen without it
-xdotool type --delay 200 47100
-step 3.5                                # 6: typed 4, 7, 100
+end_step 5
+# 6: 4, 7 and 100 typed, each key well within the pause that lets the readout be spoken.
+xdotool type --delay 100 47100
+await brailled 6 "4,7 КОм"
+end_step 6
+# 7: "5%" chosen, then solved.
+top=$(client_top)
 click_client 133 70
-sleep 1
+wait_for five_percent_chosen || fail "the click did not choose 5%"
 xdotool key F5
-step                                    # 7: 5 % chosen, then solved
+await brailled 7 "$answer"
+end_step 7
+# 8 and 9: expanded and collapsed.
 xdotool key F3
-step                                    # 8: expanded
+await brailled 8 "Окно развернуто"
+end_step 8
 xdotool key F3
-step                                    # 9: collapsed
+await brailled 9 "Окно свернуто"
+end_step 9
+# 10: the help window opened, its button heard, and closed: the focus heard again where it was
+# in the main window, on "5%".
 xdotool key F1
 wait_for shows_windows "Помощь" 1 || fail "F1 did not open the help window"
-sleep 1
+await spoken 10 "Выход button"
 xdotool key Escape
-problems=()
 if ! wait_for shows_windows "Помощь" 0; then
     problems+=("Escape did not close the help window")
     xdotool key Return
 fi
-step                                    # 10: help opened and closed
+await spoken 10 "5%" starting
+end_step 10
+# 11: "Очистить" clicked, the focus back in the first field.
 activate_main
 click_client 395 103
-step                                    # 11: Очистить clicked
+await brailled 11 "Поля и полосы очищены"
+end_step 11
+# 12: "Решить" without data; its box heard, closed, and the focus heard again.
 xdotool key F5
-sleep 1
+await spoken 12 "ОК button"
 xdotool key Escape
-step                                    # 12: Решить without data, its box closed
+wait_for shows_windows "Цветознак v1.0" 0 || fail "Escape did not close the message box"
+await spoken 12 "1 цифра text"
+end_step 12
+# 13: another program takes the activation, then the main window gets it back.
+"$other_program" "другая программа" >/dev/null 2>&1 &
+pids+=($!)
+wait_for xdotool search --onlyvisible --name "^drag source\$" || fail "no other program"
+xdotool windowactivate --sync "$(xdotool search --onlyvisible --name "^drag source\$" | head -n 1)"
+await spoken 13 "drag source" starting
+activate_main
+await spoken 13 "1 цифра text"
+end_step 13
 
-# SIGINT lets Orca write the rest of its log; SIGTERM would lose it.
-kill -INT "$orca_pid"
-for _ in $(seq 100); do kill -0 "$orca_pid" 2>/dev/null || break; sleep 0.1; done
-
-# What Orca said and what it put on the braille line, in its order, one line each: "S text" or
-# "B text". Orca 43 logs a braille line as "BRAILLE LINE", Orca 48 a message as "BRAILLE: Display
-# message"; Orca 43 closes speech with a period, and Orca 48 calls a push button a button. The
-# words are compared, not one version's way of logging them: the closing period, the braille
-# cursor's mark and the word "push" are dropped.
-sed -nE -e "s/^.*SPEECH OUTPUT: '(.*)' ?\[?\{'established.*$/S \1/p" \
-    -e "s/^.*BRAILLE LINE: +'(.*)'$/B \1/p" \
-    -e "s/^.*BRAILLE: Display message: '(.*)'.*$/B \1/p" "$work/orca-debug.txt" \
-    | sed -E -e 's/ *\$l$//' -e 's/[ .]+$//' -e 's/push button$/button/' >"$work/presented.txt"
-grep -q '^S ' "$work/presented.txt" || fail "Orca said nothing"
-# Kept where a failure can be read: the whole of Orca's log.
-keep_log() {
-    cp "$work/orca-debug.txt" "${TMPDIR:-/tmp}/e2e-orca-$$.txt"
-    echo "Orca's debug log: ${TMPDIR:-/tmp}/e2e-orca-$$.txt" >&2
-}
-# In step files 1 to 12: spoken N and brailled N.
-awk -v dir="$work" 'BEGIN { n = 1 }
-    /^S (left |right )?shift$/ { n++; next }
-    /^S / { print substr($0, 3) > (dir "/spoken" n) }
-    /^B / { print substr($0, 3) > (dir "/brailled" n) }' "$work/presented.txt"
-for n in $(seq 12); do touch "$work/spoken$n" "$work/brailled$n"; done
-
+sort_into_steps
+grep -q . "$work/spoken1" || fail "Orca said nothing"
 presented_times() { # presented_times spoken|brailled STEP COUNT TEXT
     local count
     count=$(grep -cxF "$4" "$work/$1$2" || true)
     [ "$count" = "$3" ] || problems+=("step $2: '$4' $1 $count times, not $3; $1 there:
   $(paste -sd '|' "$work/$1$2")")
 }
-presented() { # presented spoken|brailled STEP TEXT: at least once
-    grep -qxF "$3" "$work/$1$2" || problems+=("step $2: '$3' not $1; $1 there:
+presented() { # presented spoken|brailled STEP TEXT [ending|starting]: at least once
+    presented_in "$@" || problems+=("step $2: '$3' not $1; $1 there:
   $(paste -sd '|' "$work/$1$2")")
 }
 said() { presented spoken "$@"; }
@@ -125,10 +203,12 @@ said_times() { presented_times spoken "$@"; }
 brailled() { presented brailled "$@"; }
 # What is announced is said and brailled, in the same words.
 announced() { said "$1" "$2"; brailled "$1" "$2"; }
+# Where the focus is: the control's name and role said, its name and text brailled.
+focus_heard() { said "$1" "$2 text"; brailled "$1" "$2"; }
 legend=(Черный Коричневый Красный Оранжевый Серебряный Зеленый Фиолетовый Желтый Золотой Серый
         Белый Синий)
 
-said 1 "1 цифра text"
+focus_heard 1 "1 цифра"
 announced 2 "Легенда показана"
 for colour in "${legend[@]}"; do
     grep -qw "$colour" "$work/spoken3" \
@@ -143,13 +223,18 @@ announced 6 "4,7 КОм"
 for passing in "47 Ом" "470 Ом" "Нет данных"; do
     said_times 6 0 "$passing"
 done
-announced 7 "Резистор: Желтый, Фиолетовый, Красный, Золотой"
+announced 7 "$answer"
 said_times 7 0 "4,7 КОм"
 said_times 7 0 "Легенда показана"
 announced 8 "Окно развернуто"
 announced 9 "Окно свернуто"
+said 10 "Выход button"
+brailled 10 "Выход button" ending
+said 10 "5%" starting
 announced 11 "Поля и полосы очищены"
 said_times 11 0 "Нет данных"
 said 12 "ОК button"
-[ ${#problems[@]} -eq 0 ] || { keep_log; fail "$(printf '%s\n' "${problems[@]}")"; }
+focus_heard 12 "1 цифра"
+focus_heard 13 "1 цифра"
+[ ${#problems[@]} -eq 0 ] || fail "$(printf '%s\n' "${problems[@]}")"
 echo "screen reader: passed"
