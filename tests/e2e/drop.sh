@@ -7,8 +7,9 @@ readonly drag_source=$2
 start_display
 start_program
 
-# Drags the whole text of a fresh drag source onto Text13, then prints what the source holds.
-drag_onto_first_digit() {
+# Drags the whole text of a fresh drag source onto Text13, then prints what the source holds. A
+# drop that the field takes waits for the field to say so before the button is let go.
+drag_onto_first_digit() { # drag_onto_first_digit TEXT [taken]
     "$drag_source" "$1" >"$work/source.out" 2>"$work/source.log" &
     local source_pid=$!
     pids+=("$source_pid")
@@ -21,22 +22,24 @@ drag_onto_first_digit() {
     local from_x=$((x + 40)) from_y=$((y + 15))
     geometry "$main_window"
     local to_x=$((x + 44)) to_y=$(($(client_top) + 33))
-    xdotool mousemove "$from_x" "$from_y" mousedown 1
-    sleep 0.3
+    said() { grep -qx "$1" "$work/source.out"; }
+    xdotool mousemove "$from_x" "$from_y" mousedown 1 mousemove $((from_x + 20)) "$from_y"
+    wait_for said "drag started" || fail "no drag started from the source"
     local step
     for step in $(seq 1 20); do
         xdotool mousemove $((from_x + (to_x - from_x) * step / 20)) \
             $((from_y + (to_y - from_y) * step / 20))
-        sleep 0.05
     done
-    sleep 0.3
+    if [ "${2:-}" = taken ]; then
+        wait_for said "the target takes it" || fail "the field would not take '$1'"
+    fi
     xdotool mouseup 1
-    sleep 1
-    tail -n 1 "$work/source.out"
+    wait_for said "drag ended" || fail "the drag of '$1' did not end"
+    grep -vx "drag started\|the target takes it\|drag ended" "$work/source.out" | tail -n 1
     kill "$source_pid"
 }
 
 expect_eq "the drag source after a refused drop" "$(drag_onto_first_digit abc)" abc
 expect_eq "the drag source after a drop too long" "$(drag_onto_first_digit 12)" 12
-expect_eq "the drag source after a digit was moved" "$(drag_onto_first_digit 5)" ""
+expect_eq "the drag source after a digit was moved" "$(drag_onto_first_digit 5 taken)" ""
 echo "drop: passed"

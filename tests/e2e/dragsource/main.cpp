@@ -1,7 +1,8 @@
 // The other program of the drag-and-drop test: a line of text, given as its argument, that is
 // dragged whole, as a text editor drags a selection: moved unless the target takes only a copy,
 // and deleted here once the target reports it moved. It prints its text at start and whenever
-// the text changes, so the test sees whether a drop took the text away.
+// the text changes, so the test sees whether a drop took the text away, and says when a drag
+// starts, when the target under it would take the text, and when the drag has ended.
 #include <QApplication>
 #include <QDrag>
 #include <QLineEdit>
@@ -30,11 +31,23 @@ protected:
         auto *data = new QMimeData;
         data->setText(text());
         drag->setMimeData(data);
+        connect(drag, &QDrag::actionChanged, this, [](Qt::DropAction action) {
+            if (action != Qt::IgnoreAction)
+                say("the target takes it");
+        });
+        say("drag started");
         if (drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction) == Qt::MoveAction)
             clear();
+        say("drag ended");
     }
 
 private:
+    static void say(const char *line)
+    {
+        std::printf("%s\n", line);
+        std::fflush(stdout);
+    }
+
     QPoint m_pressed;
 };
 
