@@ -94,6 +94,13 @@ start_accessibility_bus() {
 # another locale in $locale.
 locale=C.UTF-8
 start_program() {
+    launch_program
+    wait_for caret_shown || fail "the main window does not take keys"
+}
+
+# Starts the program and returns as soon as its main window is on the screen and has the
+# keyboard, drawn or not.
+launch_program() {
     LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" \
         >"$work/program.log" 2>&1 &
     program_pid=$!
@@ -104,7 +111,6 @@ start_program() {
     geometry "$main_window"
     menu_bar=$((height - $(scaled 120)))
     wait_for has_focus "$main_window" || fail "the main window has no keyboard focus"
-    wait_for caret_shown || fail "the main window does not take keys"
 }
 
 # Qt takes keys, and its shortcuts act, only once it counts the window active; from then on

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Nothing is lost while the program starts: a close request, keys and a click that come the
+# moment the main window is on the screen with the keyboard, before it has drawn itself, are
+# acted on as they are later. One core of the machine is kept busy all the while.
+source "$(dirname "$0")/lib.sh"
+start_display
+sh -c 'while :; do :; done' &
+pids+=($!)
+
+stop_program() {
+    kill "$program_pid"
+    wait "$program_pid" 2>/dev/null || true
+}
+
+# Alt+F4 has the window manager ask the window to close: the exit question; No keeps it open.
+launch_program
+xdotool key alt+F4
+wait_for shows_windows 'Завершение работы' 1 || fail "the close request at start asked nothing"
+xdotool key Escape
+wait_for shows_windows 'Завершение работы' 0 || fail "the question stayed"
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended on No"
+stop_program
+
+# 4, 7, 100 and F5: the bands painted and the legend open.
+launch_program
+xdotool type --delay 40 47100
+xdotool key F5
+wait_for sh -c "xwininfo -id $main_window | grep -q 'Width: $(scaled 629)'" \
+    || fail "F5 at start did not solve"
+top=$(client_top)
+screenshot
+band() { pixel $((x + $(scaled "$1"))) $((top + $(scaled 60))); }
+expect_eq "bands typed at start" "$(band 364) $(band 380) $(band 396)" "FFFF00 8000FF FF0000"
+stop_program
+
+# A click on "5%", placed by the window's size alone: the option chosen.
+launch_program
+top=$((y + menu_bar))
+xdotool mousemove $((x + $(scaled 133))) $((top + $(scaled 70))) click 1
+wait_for five_percent_chosen || fail "the click at start did not choose 5%"
+echo "early input: passed"
