@@ -13,11 +13,7 @@ xdotool key alt
 xdotool key Left Return
 wait_for shows_windows 'Завершение работы' 1 || fail "no exit question"
 xdotool key Return
-for _ in $(seq 50); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program_pid" 2>/dev/null && fail "the program did not end"
+wait_for sh -c "! kill -0 $program_pid" || fail "the program did not end"
 status=0
 wait "$program_pid" || status=$?
 expect_eq "exit code" "$status" 0
