@@ -31,7 +31,7 @@ def pump(seconds=0.0):
         time.sleep(0.02)
 
 
-def wait_until(condition, timeout=10.0):
+def wait_until(condition, timeout=30.0):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         pump()
@@ -113,12 +113,13 @@ def activation_told_once(other_program):
     """Another program takes the activation, then the main window gets it back: the main window
     says it was deactivated, then activated, each once. Said in the opposite order first, the
     activation may be lost to a screen reader, and the focus that follows it."""
+    pump()
+    window_events.clear()
     other = subprocess.Popen([other_program, "другая программа"])
     try:
         wait_until(lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", "^drag source$"],
             capture_output=True).returncode == 0)
-        window_events.clear()
         activate("drag source")
         wait_until(lambda: "window:deactivate" in window_events)
         activate(MAIN_TITLE)
