@@ -12,10 +12,13 @@ stop_program() {
     wait "$program_pid" 2>/dev/null || true
 }
 
-# Alt+F4 has the window manager ask the window to close: the exit question; No keeps it open.
+# The window manager asked to close the window, as its close box does: the exit question; No
+# keeps the program running.
 launch_program
-xdotool key alt+F4
+wmctrl -i -c "$main_window"
 wait_for shows_windows 'Завершение работы' 1 || fail "the close request at start asked nothing"
+wait_for has_focus "$(xdotool search --onlyvisible --name '^Завершение работы$' | head -n 1)" \
+    || fail "the question did not take the keyboard"
 xdotool key Escape
 wait_for shows_windows 'Завершение работы' 0 || fail "the question stayed"
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended on No"

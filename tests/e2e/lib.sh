@@ -55,6 +55,8 @@ wait_for() {
 
 # An X server and window manager of this test's own. Once in many runs the window manager could
 # not reach a server that had said it was ready; such a server is replaced by a new one.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+wm_ready_or_gone() { wm_ready || ! kill -0 "$1" 2>/dev/null; }
 start_display() {
     local attempt xvfb wm
     for attempt in 1 2 3; do
@@ -70,10 +72,11 @@ start_display() {
         openbox --sm-disable >"$work/openbox.log" 2>&1 &
         wm=$!
         pids+=("$wm")
-        if wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
+        wait_for wm_ready_or_gone "$wm"
+        if wm_ready; then
             return
         fi
-        echo "attempt $attempt: no window manager on $DISPLAY" >&2
+        echo "attempt $attempt: no window manager on $DISPLAY: $(cat "$work/openbox.log")" >&2
         kill "$wm" "$xvfb" 2>/dev/null || true
         wait "$wm" "$xvfb" 2>/dev/null || true
     done
