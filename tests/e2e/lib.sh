@@ -22,8 +22,10 @@ cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
         pid=${pids[i]}
         kill "$pid" 2>/dev/null || true
-        # A process that is not this shell's own child is watched until it has gone.
-        wait "$pid" 2>/dev/null || patience=10 wait_for sh -c "! kill -0 $pid" || true
+        # A process that is not this shell's own child is watched until it has gone, and killed
+        # if it will not go.
+        wait "$pid" 2>/dev/null || patience=10 wait_for sh -c "! kill -0 $pid" \
+            || kill -KILL "$pid" 2>/dev/null || true
     done
     rm -rf "$work"
 }

@@ -31,7 +31,8 @@ terminal=$!
 pids+=("$terminal")
 # Orca itself, so that it is stopped, and has ended, before its terminal goes.
 wait_for pgrep -P "$terminal" -x orca || fail "Orca did not start"
-pids+=("$(pgrep -P "$terminal" -x orca)")
+orca_pid=$(pgrep -P "$terminal" -x orca)
+pids+=("$orca_pid")
 # Kept where a failure can be read: the whole of Orca's log.
 keep_on_failure() {
     tr -d '\r' <"$work/orca-debug.txt" >"${TMPDIR:-/tmp}/e2e-orca-$$.txt"
@@ -59,7 +60,7 @@ sort_into_steps() {
         /^B / { print substr($0, 3) > (dir "/brailled" n) }'
     for n in $(seq "$steps"); do touch "$work/spoken$n" "$work/brailled$n"; done
 }
-readonly steps=13
+readonly steps=16
 
 # Orca listens once it hears what happens on the desktop: the first event it logs is its own
 # arrival there.
@@ -152,40 +153,57 @@ end_step 8
 xdotool key F3
 await brailled 9 "Окно свернуто"
 end_step 9
-# 10: the help window opened, its button heard, and closed: the focus heard again where it was
-# in the main window, on "5%".
+# 10: the help window opened and heard. Orca 48 may take in F1 only once the help window has
+# opened: it then finds the window itself, says it, and takes the focused button in without a
+# word, so that the focus event that follows is no news to it. Its focus is heard in step 12,
+# when the window becomes active again.
 xdotool key F1
 wait_for shows_windows "Помощь" 1 || fail "F1 did not open the help window"
-await spoken 10 "Выход button"
+help_window=$(xdotool search --onlyvisible --name "^Помощь\$" | head -n 1)
+await spoken 10 "Помощь frame"
+end_step 10
+# 11 and 12: the main window active again, then the help window: the focus heard in each where
+# it was, on "5%" and on the help window's button.
+activate_main
+await spoken 11 "5%" starting
+end_step 11
+xdotool windowactivate --sync "$help_window"
+wait_for has_focus "$help_window" || fail "the help window could not be activated"
+await spoken 12 "Выход button"
+end_step 12
+# 13: the help window closed by Escape, the focus heard again in the main window.
 xdotool key Escape
 if ! wait_for shows_windows "Помощь" 0; then
     problems+=("Escape did not close the help window")
     xdotool key Return
 fi
-await spoken 10 "5%" starting
-end_step 10
-# 11: "Очистить" clicked, the focus back in the first field.
+await spoken 13 "5%" starting
+end_step 13
+# 14: "Очистить" clicked, the focus back in the first field.
 activate_main
 click_client 395 103
-await brailled 11 "Поля и полосы очищены"
-end_step 11
-# 12: "Решить" without data; its box heard, closed, and the focus heard again.
+await brailled 14 "Поля и полосы очищены"
+end_step 14
+# 15: "Решить" without data; its box heard, closed, and the focus heard again.
 xdotool key F5
-await spoken 12 "ОК button"
+await spoken 15 "ОК button"
 xdotool key Escape
 wait_for shows_windows "Цветознак v1.0" 0 || fail "Escape did not close the message box"
-await spoken 12 "1 цифра text"
-end_step 12
-# 13: another program takes the activation, then the main window gets it back.
+await spoken 15 "1 цифра text"
+end_step 15
+# 16: another program takes the activation, then the main window gets it back.
 "$other_program" "другая программа" >/dev/null 2>&1 &
 pids+=($!)
 wait_for xdotool search --onlyvisible --name "^drag source\$" || fail "no other program"
 xdotool windowactivate --sync "$(xdotool search --onlyvisible --name "^drag source\$" | head -n 1)"
-await spoken 13 "drag source" starting
+await spoken 16 "drag source" starting
 activate_main
-await spoken 13 "1 цифра text"
-end_step 13
+await spoken 16 "1 цифра text"
+end_step 16
 
+# All that Orca said is in its log already: it is stopped at once, without the orderly shutdown
+# that took it more than ten seconds on a loaded machine, when the next test found it running.
+kill -KILL "$orca_pid"
 sort_into_steps
 grep -q . "$work/spoken1" || fail "Orca said nothing"
 presented_times() { # presented_times spoken|brailled STEP COUNT TEXT
@@ -228,13 +246,15 @@ said_times 7 0 "4,7 КОм"
 said_times 7 0 "Легенда показана"
 announced 8 "Окно развернуто"
 announced 9 "Окно свернуто"
-said 10 "Выход button"
-brailled 10 "Выход button" ending
-said 10 "5%" starting
-announced 11 "Поля и полосы очищены"
-said_times 11 0 "Нет данных"
-said 12 "ОК button"
-focus_heard 12 "1 цифра"
-focus_heard 13 "1 цифра"
+said 10 "Помощь frame"
+said 11 "5%" starting
+said 12 "Выход button"
+brailled 12 "Выход button" ending
+said 13 "5%" starting
+announced 14 "Поля и полосы очищены"
+said_times 14 0 "Нет данных"
+said 15 "ОК button"
+focus_heard 15 "1 цифра"
+focus_heard 16 "1 цифра"
 [ ${#problems[@]} -eq 0 ] || fail "$(printf '%s\n' "${problems[@]}")"
 echo "screen reader: passed"
