@@ -153,10 +153,11 @@ end_step 8
 xdotool key F3
 await brailled 9 "Окно свернуто"
 end_step 9
-# 10: the help window opened and heard. Orca 48 may take in F1 only once the help window has
-# opened: it then finds the window itself, says it, and takes the focused button in without a
-# word, so that the focus event that follows is no news to it. Its focus is heard in step 12,
-# when the window becomes active again.
+# 10: the help window opened and heard. Orca 48 takes keys in beside the program and may take
+# in F1 only once the help window has opened: it then finds the window itself, says it, and
+# takes the focused button in without a word, so that the focus event that follows is no news
+# to it. The button is heard in step 12, when the window becomes active again. For the same
+# reason no step presses a key before Orca has said what the last one brought.
 xdotool key F1
 wait_for shows_windows "Помощь" 1 || fail "F1 did not open the help window"
 help_window=$(xdotool search --onlyvisible --name "^Помощь\$" | head -n 1)
