@@ -1,5 +1,7 @@
 #include "start.h"
 
+#include "platform.h"
+
 #include "forms/application.h"
 #include "forms/session.h"
 #include "main/form1.h"
@@ -10,7 +12,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -27,15 +28,11 @@ constexpr char Usage[]
       "(-platform, -display, -style, -reverse and others) apply; other arguments are "
       "ignored.\n";
 
-constexpr char NoDisplay[] = "Цветознак: нет графического сеанса, программе нужен рабочий стол "
-                             "X11 или Wayland. / Tsvetoznak: no graphical session; the program "
-                             "needs an X11 or Wayland desktop.\n";
-
-// Writes the answer to an option on standard output; a failed write or flush is an error, as in
+// Writes the answer to an option where the user reads it; a failed write is an error, as in
 // every standard tool, and not a success.
-int printAnswer(const char *text)
+int printAnswer(const QString &text)
 {
-    if (std::fputs(text, stdout) != EOF && std::fflush(stdout) != EOF)
+    if (app::platform::writeAnswer(text.toUtf8()))
         return 0;
     std::fprintf(
         stderr, "Цветознак: ошибка записи / Tsvetoznak: write error: %s\n", std::strerror(errno));
@@ -67,46 +64,13 @@ OpeningPlatform &openingPlatform()
     return opening;
 }
 
-// The display that Qt could not open, from its own words; empty where that was not the failure.
-QString unopenedDisplay(const QStringList &said)
-{
-    for (const QString &line : said) {
-        const QLatin1StringView xcb("could not connect to display");
-        if (const qsizetype at = line.indexOf(xcb); at >= 0)
-            return line.mid(at + xcb.size()).trimmed();
-        if (line.contains(QLatin1StringView("wl_display")))
-            return qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
-    }
-    return {};
-}
-
-// Ends a start whose platform could not be opened with status 1, without a core dump, saying
-// why: no graphical session at all; a display, named, that cannot be opened; or, for any other
-// failure, what Qt itself said.
-[[noreturn]] void platformFailed(const QString &fatal)
-{
-    const OpeningPlatform &opening = openingPlatform();
-    const bool noSession = !opening.asked && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (noSession) {
-        std::fputs(NoDisplay, stderr);
-    } else if (const QString display = unopenedDisplay(opening.held); !display.isEmpty()) {
-        std::fprintf(stderr,
-            "Цветознак: не удаётся открыть дисплей %s. / Tsvetoznak: cannot open display %s.\n",
-            qPrintable(display), qPrintable(display));
-    } else {
-        for (const QString &line : opening.held)
-            std::fprintf(stderr, "%s\n", qPrintable(line));
-        std::fprintf(stderr, "%s\n", qPrintable(fatal));
-    }
-    std::_Exit(1);
-}
-
 void whileOpeningPlatform(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     const QString line = qFormatLogMessage(type, context, message);
-    if (type == QtFatalMsg)
-        platformFailed(line);
+    if (type == QtFatalMsg) {
+        const OpeningPlatform &opening = openingPlatform();
+        app::platform::platformFailed(opening.asked, opening.held, line);
+    }
     if (context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0)
         openingPlatform().held.append(line);
     else
@@ -120,12 +84,10 @@ namespace app {
 int run(int argc, char *argv[])
 {
     if (hasArgument(argc, argv, "--help"))
-        return printAnswer(Usage);
-    if (hasArgument(argc, argv, "--version")) {
-        const QString version = windows::ProgramTitle + u" ("_s + windows::ProgramName + u' '
-            + windows::ProgramVersion + u")\n"_s;
-        return printAnswer(version.toUtf8().constData());
-    }
+        return printAnswer(QString::fromUtf8(Usage));
+    if (hasArgument(argc, argv, "--version"))
+        return printAnswer(windows::ProgramTitle + u" ("_s + windows::ProgramName + u' '
+            + windows::ProgramVersion + u")\n"_s);
     forms::preparePlatform();
     openingPlatform().asked = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
         || hasArgument(argc, argv, "-platform") || hasArgument(argc, argv, "-display");

@@ -41,8 +41,10 @@ void prepareApplication()
 
     installAccessibility();
     registerFontSubstitutes();
-    QApplication::setFont(font(DefaultFamily, DefaultPoints));
+    // The style first: setting it gives menus, labels and message boxes the platform theme's
+    // fonts again, as Windows' theme has them, and the application's font takes them away.
     QApplication::setStyle(classicStyle());
+    QApplication::setFont(font(DefaultFamily, DefaultPoints));
 }
 
 } // namespace forms

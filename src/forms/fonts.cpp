@@ -7,17 +7,25 @@ namespace forms {
 
 namespace {
 
-// The family itself if the machine has it, else its first installed substitute. Qt is given a
-// single installed family: a missing one sets off fontconfig's alias rules and a sort of every
-// installed font, and so does a list of several, a few milliseconds each time.
+// The family itself if the machine has it as an outline font with Cyrillic letters, else its
+// first such substitute. Qt is given a single installed family: a missing one sets off
+// fontconfig's alias rules and a sort of every installed font, and so does a list of several, a
+// few milliseconds each time. A family kept only in bitmaps, as Windows keeps MS Sans Serif, is
+// drawn by no font engine of Qt's there, and one without Cyrillic, as Wine's MS Sans Serif, has
+// none of the captions' letters: either way Qt would fall back to a serif face.
 QString installedFamily(const QString &family)
 {
     const QStringList installed = QFontDatabase::families();
-    if (installed.contains(family, Qt::CaseInsensitive))
+    const auto usable = [&installed](const QString &name) {
+        return installed.contains(name, Qt::CaseInsensitive)
+            && QFontDatabase::isSmoothlyScalable(name)
+            && QFontDatabase::writingSystems(name).contains(QFontDatabase::Cyrillic);
+    };
+    if (usable(family))
         return family;
     const QStringList substitutes = QFont::substitutes(family);
     for (const QString &substitute : substitutes) {
-        if (installed.contains(substitute, Qt::CaseInsensitive))
+        if (usable(substitute))
             return substitute;
     }
     return family;
@@ -42,9 +50,11 @@ void registerFontSubstitutes()
 {
     const QStringList sans {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     const QStringList mono {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+    // Windows keeps MS Sans Serif and Courier in bitmaps; their outline successors come first.
+    QFont::insertSubstitutions(
+        DefaultFamily, QStringList {QStringLiteral("Microsoft Sans Serif")} + sans);
+    QFont::insertSubstitutions(Courier, QStringList {CourierNew} + mono);
     QFont::insertSubstitutions(Tahoma, sans);
-    QFont::insertSubstitutions(DefaultFamily, sans);
-    QFont::insertSubstitutions(Courier, mono);
     QFont::insertSubstitutions(CourierNew, mono);
 }
 

@@ -103,11 +103,16 @@ start_program() {
     wait_for caret_shown || fail "the main window does not take keys"
 }
 
+# The program's command, in the test's locale and at its scale; run in the background, it
+# becomes the program, whose process id the tests watch. The Wine tests start it their own way.
+program_command() {
+    LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale exec "$program"
+}
+
 # Starts the program and returns as soon as its main window is on the screen and has the
 # keyboard, drawn or not.
 launch_program() {
-    LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" \
-        >"$work/program.log" 2>&1 &
+    program_command >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
     wait_for xdotool search --onlyvisible --name "^$main_title\$" \
