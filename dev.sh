@@ -10,6 +10,13 @@
 #   ./dev.sh test-debian13
 #                   make a fresh Debian 13 root, copy the checkout into it and run ./dev.sh test
 #                   there, as on a new machine; the log is also kept in build-debian13/test.log
+#   ./dev.sh windows
+#                   build the Windows program, its zip and its installer into build-windows/,
+#                   with Qt for Windows built once from Debian's source of qt6-base and kept in
+#                   a cache (TSVETOZNAK_WINDOWS_CACHE, ~/.cache/tsvetoznak-windows); before
+#                   Debian 13, in a Debian 13 root kept in that cache
+#   ./dev.sh test-windows
+#                   install what is missing and test the Windows program under Wine
 # Run as root or as a user who may sudo.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -28,6 +35,15 @@ package_packages=(dpkg-dev binutils lintian)
 # sanitizers, and the fuzz targets with libFuzzer.
 # libclang-rt-dev is the runtime of whichever clang the release calls its default.
 sanitize_packages=(clang libclang-rt-dev)
+
+# The Windows program is cross-built with MinGW-w64 against Qt for Windows, which is built with
+# the release's own Qt tools of the same version, packaged with NSIS; it is tested under Wine,
+# with Wine's own fonts, in a Russian locale.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-translations-l10n
+                  nsis icoutils dpkg-dev patch ca-certificates)
+wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xdotool openbox x11-utils imagemagick
+               locales)
+windows_cache=${TSVETOZNAK_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tsvetoznak-windows}
 
 install_missing() {
     local missing=() package
@@ -74,6 +90,43 @@ test_debian13() {
     mkdir -p build-debian13
     as_root chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root TERM=dumb \
         /work/main/dev.sh test 2>&1 | tee build-debian13/test.log
+}
+
+# A Debian 13 root kept in the cache, with the checkout bound into it, for building the Windows
+# program where the release's Qt is older than 6.8; it is unmounted however the build ends.
+windows_root=""
+unmount_windows_root() {
+    [ -n "$windows_root" ] || return 0
+    as_root umount -R -l "$windows_root/work/main" "$windows_root/proc" "$windows_root/sys" \
+        "$windows_root/dev" 2>/dev/null || true
+}
+
+build_windows() {
+    install_missing qt6-base-dev
+    if dpkg --compare-versions "$(dpkg-query -W -f='${Version}' qt6-base-dev)" ge 6.8; then
+        install_missing "${windows_packages[@]}"
+        as_root packaging/windows/build.sh . "$windows_cache" build-windows
+        return
+    fi
+    install_missing mmdebstrap
+    windows_root=$windows_cache/debian13
+    trap unmount_windows_root EXIT
+    if [ ! -e "$windows_root/etc/debian_version" ]; then
+        as_root rm -rf --one-file-system "$windows_root"
+        as_root mkdir -p "$windows_cache"
+        as_root mmdebstrap --variant=apt --include=sudo,ca-certificates trixie "$windows_root"
+    fi
+    as_root cp /etc/resolv.conf "$windows_root/etc/resolv.conf"
+    as_root mkdir -p "$windows_root/work/main"
+    as_root mount --bind "$PWD" "$windows_root/work/main"
+    as_root mount -t proc proc "$windows_root/proc"
+    as_root mount --rbind /sys "$windows_root/sys"
+    as_root mount --make-rslave "$windows_root/sys"
+    as_root mount --rbind /dev "$windows_root/dev"
+    as_root mount --make-rslave "$windows_root/dev"
+    as_root chroot "$windows_root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+        TERM=dumb /work/main/dev.sh windows
+    unmount_windows_root
 }
 
 build() {
@@ -125,8 +178,15 @@ soak)
 test-debian13)
     test_debian13
     ;;
+windows)
+    build_windows
+    ;;
+test-windows)
+    install_missing "${wine_packages[@]}"
+    tests/wine/run.sh build-windows
+    ;;
 *)
-    echo "usage: $0 run|test|bench|soak|test-debian13" >&2
+    echo "usage: $0 run|test|bench|soak|test-debian13|windows|test-windows" >&2
     exit 2
     ;;
 esac

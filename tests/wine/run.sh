@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# The Windows program's tests under Wine: run.sh BUILD_DIR, where ./dev.sh windows left the zip
+# and the installer. The program is run from the zip, unpacked, as a user would; each test has a
+# fresh Wine prefix, X server and window manager of its own.
+set -uo pipefail
+here=$(dirname "$(realpath "$0")")
+build=$(realpath "$1")
+zip=$(find "$build" -maxdepth 1 -name 'tsvetoznak-*-windows-x64.zip' | head -n 1)
+setup=$(find "$build" -maxdepth 1 -name 'tsvetoznak-*-windows-x64-setup.exe' | head -n 1)
+[ -n "$zip" ] && [ -n "$setup" ] || { echo "FAIL: no zip and installer in $build" >&2; exit 1; }
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+(cd "$unpacked" && cmake -E tar xf "$zip") || { echo "FAIL: the zip did not unpack" >&2; exit 1; }
+exe=$(find "$unpacked" -name tsvetoznak.exe | head -n 1)
+
+status=0
+bash "$here/program.sh" "$exe" || status=1
+bash "$here/options.sh" "$exe" || status=1
+bash "$here/installer.sh" "$setup" || status=1
+exit "$status"
