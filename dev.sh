@@ -40,7 +40,7 @@ sanitize_packages=(clang libclang-rt-dev)
 # the release's own Qt tools of the same version, packaged with NSIS; it is tested under Wine,
 # with Wine's own fonts, in a Russian locale.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-translations-l10n
-                  nsis icoutils dpkg-dev patch ca-certificates)
+                  nsis icoutils dpkg-dev ca-certificates)
 wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xdotool openbox x11-utils imagemagick
                locales)
 windows_cache=${TSVETOZNAK_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tsvetoznak-windows}

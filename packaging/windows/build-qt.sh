@@ -8,10 +8,6 @@ set -euo pipefail
 readonly source=$1 build=$2 install=$3
 readonly here=$(cd "$(dirname "$0")" && pwd)
 
-for patch in "$here"/qt-patches/*.patch; do
-    [ -e "$patch" ] || continue
-    patch -d "$source" -p1 --forward --batch <"$patch"
-done
 cmake --fresh -S "$source" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \

@@ -14,15 +14,19 @@ readonly here=$checkout/packaging/windows
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 . /etc/os-release
 mkdir -p "$cache/apt/lists/partial" "$cache/source"
-echo "deb-src http://deb.debian.org/debian $VERSION_CODENAME main" >"$cache/apt/sources.list"
+cat >"$cache/apt/sources.list" <<EOF
+deb-src http://deb.debian.org/debian $VERSION_CODENAME main
+deb-src http://deb.debian.org/debian $VERSION_CODENAME-updates main
+deb-src http://security.debian.org/debian-security $VERSION_CODENAME-security main
+EOF
 apt_source() {
     apt-get -o Dir::Etc::SourceList="$cache/apt/sources.list" -o Dir::Etc::SourceParts=/dev/null \
         -o Dir::State::Lists="$cache/apt/lists" "$@"
 }
 
-# Built once per source version and recipe: the recipe is these files and the patches.
-recipe=$(cat "$here/build-qt.sh" "$here/mingw-w64.cmake" "$here"/qt-patches/*.patch 2>/dev/null \
-    | sha256sum | cut -c 1-12)
+# Built once per source version and recipe, which is these two files: Debian's source of Qt 6.8
+# builds for Windows as it is, without a patch.
+recipe=$(cat "$here/build-qt.sh" "$here/mingw-w64.cmake" | sha256sum | cut -c 1-12)
 qt=$cache/qt-$version-$recipe
 if [ ! -e "$qt/built" ]; then
     rm -rf "$cache"/qt-* "$cache/source" "$cache/qt-build"
