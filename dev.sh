@@ -16,7 +16,8 @@
 #                   a cache (TSVETOZNAK_WINDOWS_CACHE, ~/.cache/tsvetoznak-windows); before
 #                   Debian 13, in a Debian 13 root kept in that cache
 #   ./dev.sh test-windows
-#                   install what is missing and test the Windows program under Wine
+#                   install what is missing and test the Windows program under Wine: this
+#                   release's, and before Debian 13 also Debian 13's, in the root of the build
 # Run as root or as a user who may sudo.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -92,24 +93,16 @@ test_debian13() {
         /work/main/dev.sh test 2>&1 | tee build-debian13/test.log
 }
 
-# A Debian 13 root kept in the cache, with the checkout bound into it, for building the Windows
-# program where the release's Qt is older than 6.8; it is unmounted however the build ends.
-windows_root=""
+# A Debian 13 root kept in the cache, with the checkout bound into it, for building and testing
+# the Windows program where the release's Qt is older than 6.8: in_windows_root COMMAND runs
+# ./dev.sh COMMAND there. The root is unmounted however the command ends.
+windows_root=$windows_cache/debian13
 unmount_windows_root() {
-    [ -n "$windows_root" ] || return 0
     as_root umount -R -l "$windows_root/work/main" "$windows_root/proc" "$windows_root/sys" \
         "$windows_root/dev" 2>/dev/null || true
 }
-
-build_windows() {
-    install_missing qt6-base-dev
-    if dpkg --compare-versions "$(dpkg-query -W -f='${Version}' qt6-base-dev)" ge 6.8; then
-        install_missing "${windows_packages[@]}"
-        as_root packaging/windows/build.sh . "$windows_cache" build-windows
-        return
-    fi
+in_windows_root() {
     install_missing mmdebstrap
-    windows_root=$windows_cache/debian13
     trap unmount_windows_root EXIT
     if [ ! -e "$windows_root/etc/debian_version" ]; then
         as_root rm -rf --one-file-system "$windows_root"
@@ -124,9 +117,38 @@ build_windows() {
     as_root mount --make-rslave "$windows_root/sys"
     as_root mount --rbind /dev "$windows_root/dev"
     as_root mount --make-rslave "$windows_root/dev"
+    local status=0
     as_root chroot "$windows_root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-        TERM=dumb /work/main/dev.sh windows
+        TERM=dumb /work/main/dev.sh "$1" || status=$?
     unmount_windows_root
+    return "$status"
+}
+
+# Whether this release's Qt is recent enough to build Qt 6.8 for Windows with.
+has_qt68() {
+    install_missing qt6-base-dev
+    dpkg --compare-versions "$(dpkg-query -W -f='${Version}' qt6-base-dev)" ge 6.8
+}
+
+build_windows() {
+    if has_qt68; then
+        install_missing "${windows_packages[@]}"
+        as_root packaging/windows/build.sh . "$windows_cache" build-windows
+    else
+        in_windows_root windows
+    fi
+}
+
+# Under this release's Wine, and, where the program was built in the Debian 13 root, under that
+# release's Wine too, whose UI Automation a client can read.
+test_windows() {
+    install_missing "${wine_packages[@]}"
+    local status=0
+    tests/wine/run.sh build-windows || status=1
+    if ! has_qt68; then
+        in_windows_root test-windows || status=1
+    fi
+    return "$status"
 }
 
 build() {
@@ -182,8 +204,7 @@ windows)
     build_windows
     ;;
 test-windows)
-    install_missing "${wine_packages[@]}"
-    tests/wine/run.sh build-windows
+    test_windows
     ;;
 *)
     echo "usage: $0 run|test|bench|soak|test-debian13|windows|test-windows" >&2

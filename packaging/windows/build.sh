@@ -41,4 +41,4 @@ fi
 
 cmake -S "$checkout" -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-cmake --build "$out" --target package-windows
+cmake --build "$out" --target package-windows uianames

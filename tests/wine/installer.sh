@@ -40,7 +40,7 @@ wineserver --wait
 # files is asked to go before the copy is, and so stays, empty, as NSIS leaves it everywhere.
 wineboot --restart >>"$work/uninstall.log" 2>&1
 wineserver --wait
-prefix_files | grep -v '^\./users/[^/]*/Temp/~nsu[0-9]*\.tmp$' >"$work/files-after"
+prefix_files | grep -Ev '^\./users/[^/]*/(AppData/Local/)?Temp/~nsu[0-9]*\.tmp$' >"$work/files-after"
 wait_for test ! -e "$folder" || fail "the program's folder is still there: $(ls -R "$folder")"
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is still there"
 [ -z "$(registered DisplayName)" ] || fail "the program is still registered"

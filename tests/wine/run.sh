@@ -16,5 +16,6 @@ exe=$(find "$unpacked" -name tsvetoznak.exe | head -n 1)
 status=0
 bash "$here/program.sh" "$exe" || status=1
 bash "$here/options.sh" "$exe" || status=1
+bash "$here/automation.sh" "$exe" "$build/uianames.exe" || status=1
 bash "$here/installer.sh" "$setup" || status=1
 exit "$status"

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The Windows program read as a Windows screen reader reads it, through UI Automation, by a
+# client of the test's own (automation/uianames.cpp): the resistor's and the bands' names and
+# the readout, before and after a nominal is solved. automation.sh PROGRAM CLIENT. A Wine that
+# has no UI Automation client object (Wine 8 has none; Wine 10 has it) skips the test, saying so.
+source "$(dirname "$0")/lib.sh"
+readonly client=$2
+start_wine
+start_program
+
+# The images' and the texts' names, in the order of the tree.
+names() {
+    wine "$client" "$main_title" 2>/dev/null | tr -d '\r' | awk -F '\t' '$1 == 50006 || $1 == 50020 { print $2 }'
+}
+status=0
+wine "$client" "$main_title" >/dev/null 2>&1 || status=$?
+if [ "$status" = 3 ]; then
+    echo "windows automation: skipped, $(wine --version) has no UI Automation client"
+    exit 0
+fi
+expect_eq "client's status" "$status" 0
+
+expect_eq "names at start" "$(names)" "Нет данных
+ОТВЕТ:
+Резистор: Без цвета, Без цвета, Без цвета, Без цвета
+Полоса 1, первая цифра: Без цвета
+Полоса 2, вторая цифра: Без цвета
+Полоса 3, множитель: Без цвета
+Полоса 4, допуск: Без цвета"
+
+xdotool type --delay 40 47100
+top=$(client_top)
+click_client 133 70
+wait_for five_percent_chosen || fail "the click did not choose 5%"
+xdotool key F5
+solved() { names | grep -qx 'Резистор: Желтый, Фиолетовый, Красный, Золотой'; }
+wait_for solved || true
+expect_eq "names after F5" "$(names | head -n 7)" "4,7 КОм
+ОТВЕТ:
+Резистор: Желтый, Фиолетовый, Красный, Золотой
+Полоса 1, первая цифра: Желтый
+Полоса 2, вторая цифра: Фиолетовый
+Полоса 3, множитель: Красный
+Полоса 4, допуск: Золотой"
+echo "windows automation: passed"
