@@ -13,8 +13,5 @@ xdotool key alt
 xdotool key Left Return
 wait_for shows_windows 'Завершение работы' 1 || fail "no exit question"
 xdotool key Return
-wait_for sh -c "! kill -0 $program_pid" || fail "the program did not end"
-status=0
-wait "$program_pid" || status=$?
-expect_eq "exit code" "$status" 0
+expect_exit "Да" "$program_pid" 0
 echo "exit: passed"

@@ -204,3 +204,12 @@ activate_main() {
 expect_eq() {
     [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"
 }
+
+# Waits for a process of the test's own to end and checks its exit status:
+# expect_exit WHAT PID STATUS.
+expect_exit() {
+    local status=0
+    wait_for sh -c "! kill -0 $2" || fail "$1: the program did not end"
+    wait "$2" || status=$?
+    expect_eq "$1: exit status" "$status" "$3"
+}

@@ -22,8 +22,5 @@ box=$(xdotool search --onlyvisible --name "^$boxes\$" | head -n 1)
 xdotool windowactivate --sync "$box"
 wait_for has_focus "$box" || fail "the box did not take the keyboard"
 xdotool key Return
-wait_for sh -c "! kill -0 $failed" || fail "the program did not end after the box"
-status=0
-wait "$failed" || status=$?
-expect_eq "status of a failed start" "$status" 1
+expect_exit "a failed start" "$failed" 1
 echo "windows options: passed"

@@ -79,8 +79,5 @@ wait_for shows_windows 'Завершение работы' 0 || fail "No did not
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended on No"
 close_box
 xdotool key Return
-wait_for sh -c "! kill -0 $program_pid" || fail "Yes did not end the program"
-status=0
-wait "$program_pid" || status=$?
-expect_eq "exit status" "$status" 0
+expect_exit "Yes" "$program_pid" 0
 echo "windows program: passed"
