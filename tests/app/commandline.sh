@@ -10,6 +10,7 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 ulimit -c unlimited
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/literals.env"
 
 run() { # run ENV... -- ARGS: status into $status, output into out and err
     # A UTF-8 locale, or Qt 6.8 warns of the C one before anything else it says.
@@ -19,7 +20,7 @@ run() { # run ENV... -- ARGS: status into $status, output into out and err
 
 run "$program" --version
 [ "$status" = 0 ] || fail "--version ended with $status"
-[ "$(cat out)" = "Цветознак v1.0 (tsvetoznak 1.0.0)" ] || fail "--version printed '$(cat out)'"
+[ "$(cat out)" = "$VERSION_LINE" ] || fail "--version printed '$(cat out)'"
 
 run "$program" --help
 [ "$status" = 0 ] || fail "--help ended with $status"

@@ -3,14 +3,24 @@ keys, picks 5 %, presses F5 and checks what the bands and the resistor say; pres
 "Очистить" through its accessible action; checks that nothing showing is left unnamed; and
 lets another program, the first argument, take the activation and give it back, which the
 main window tells once each, in their order."""
+import shlex
 import subprocess
 import sys
 import time
+from pathlib import Path
 
 import pyatspi
 from gi.repository import GLib
 
-MAIN_TITLE = "Определяем цвета из номинала резисторов"
+
+def literals():
+    """The program's facts from the tests' one file of them, NAME=value lines."""
+    path = Path(__file__).resolve().parent.parent / "support" / "literals.env"
+    pairs = (shlex.split(line, comments=True) for line in path.read_text(encoding="utf-8").splitlines())
+    return dict(pair[0].split("=", 1) for pair in pairs if pair)
+
+
+MAIN_TITLE = literals()["MAIN_TITLE"]
 BODY = "Без цвета"
 LEGEND = ["Черный", "Коричневый", "Красный", "Оранжевый", "Серебряный", "Зеленый",
           "Фиолетовый", "Желтый", "Золотой", "Серый", "Белый", "Синий"]

@@ -13,7 +13,8 @@ readonly scale=${TSVETOZNAK_E2E_SCALE:-1}
 scaled() {
     awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d\n", n * s + (n < 0 ? -0.5 : 0.5) }'
 }
-readonly main_title="Определяем цвета из номинала резисторов"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/literals.env"
+readonly main_title=$MAIN_TITLE
 work=$(mktemp -d)
 pids=()
 

@@ -6,9 +6,9 @@ start_program
 
 xdotool type --delay 40 47
 xdotool key F5
-wait_for shows_windows 'Цветознак v1.0' 1 || fail "no message box"
+wait_for shows_windows "$PROGRAM_TITLE" 1 || fail "no message box"
 xdotool key Return
-wait_for shows_windows 'Цветознак v1.0' 0 || fail "Enter did not close the box"
+wait_for shows_windows "$PROGRAM_TITLE" 0 || fail "Enter did not close the box"
 geometry "$main_window"
 expect_eq "width after the box" "$width" 496
 echo "no data: passed"

@@ -189,7 +189,7 @@ end_step 14
 xdotool key F5
 await spoken 15 "ОК button"
 xdotool key Escape
-wait_for shows_windows "Цветознак v1.0" 0 || fail "Escape did not close the message box"
+wait_for shows_windows "$PROGRAM_TITLE" 0 || fail "Escape did not close the message box"
 await spoken 15 "1 цифра text"
 end_step 15
 # 16: another program takes the activation, then the main window gets it back.

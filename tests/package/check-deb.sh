@@ -8,6 +8,7 @@ build=$1
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/literals.env"
 
 (cd "$build" && cpack -G DEB -B "$root/out" >/dev/null)
 deb=$(ls "$root"/out/*.deb)
@@ -25,25 +26,25 @@ done
 [ "$(dpkg-deb --field "$deb" Recommends)" = qt6-wayland ] || fail "Recommends is not qt6-wayland"
 
 dpkg -x "$deb" "$root/install"
-files=(usr/bin/tsvetoznak usr/share/applications/org.example.Tsvetoznak.desktop
-       usr/share/metainfo/org.example.Tsvetoznak.metainfo.xml
-       usr/share/icons/hicolor/scalable/apps/org.example.Tsvetoznak.svg
+files=(usr/bin/tsvetoznak usr/share/applications/$APP_ID.desktop
+       usr/share/metainfo/$APP_ID.metainfo.xml
+       usr/share/icons/hicolor/scalable/apps/$APP_ID.svg
        usr/share/man/man1/tsvetoznak.1.gz
        usr/share/doc/tsvetoznak/copyright usr/share/doc/tsvetoznak/changelog.gz)
 for size in 16 24 32 48 64 128 256; do
-    files+=("usr/share/icons/hicolor/${size}x$size/apps/org.example.Tsvetoznak.png")
+    files+=("usr/share/icons/hicolor/${size}x$size/apps/$APP_ID.png")
 done
 for file in "${files[@]}"; do
     [ -f "$root/install/$file" ] || fail "missing from the package: $file"
 done
 for size in 16 24 32 48 64 128 256; do
     [ "$(identify -format '%wx%h' \
-        "$root/install/usr/share/icons/hicolor/${size}x$size/apps/org.example.Tsvetoznak.png")" \
+        "$root/install/usr/share/icons/hicolor/${size}x$size/apps/$APP_ID.png")" \
         = "${size}x$size" ] || fail "the ${size} pixel icon has another size"
 done
 readelf -d "$root/install/usr/bin/tsvetoznak" | grep -q -E 'RPATH|RUNPATH' \
     && fail "the installed program keeps a run path"
-[ "$("$root/install/usr/bin/tsvetoznak" --version)" = "Цветознак v1.0 (tsvetoznak 1.0.0)" ] \
+[ "$("$root/install/usr/bin/tsvetoznak" --version)" = "$VERSION_LINE" ] \
     || fail "the installed program does not say its version"
 
 status=0

@@ -8,7 +8,7 @@ start_wine
 
 # Everything under the prefix's drive and in its user registry, as lists to compare.
 prefix_files() { (cd "$WINEPREFIX/drive_c" && find . | sort); }
-uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.Tsvetoznak'
+uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$APP_ID"
 prefix_files >"$work/files-before"
 
 wine "$setup" /S >"$work/setup.log" 2>&1 || fail "the silent install ended with $?"
@@ -20,9 +20,9 @@ shortcut="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/
 # reg writes to a pipe in the console's code page, which is CP866 for a Russian user.
 registered() { wine reg query "$uninstall_key" /v "$1" 2>/dev/null | iconv -f CP866 | tr -d '\r' \
     | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'; }
-expect_eq "name under Apps & features" "$(registered DisplayName)" "Цветознак"
-expect_eq "version under Apps & features" "$(registered DisplayVersion)" "1.0.0"
-expect_eq "publisher under Apps & features" "$(registered Publisher)" "Цветознак developers"
+expect_eq "name under Apps & features" "$(registered DisplayName)" "$PROGRAM_NAME"
+expect_eq "version under Apps & features" "$(registered DisplayVersion)" "$PROGRAM_VERSION"
+expect_eq "publisher under Apps & features" "$(registered Publisher)" "$PUBLISHER"
 registered UninstallString | grep -q 'uninstall.exe' || fail "no uninstaller registered"
 
 # The Start-menu entry starts the program.

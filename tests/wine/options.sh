@@ -6,7 +6,7 @@ start_wine
 
 # Read through a pipe, as a script would, with Wine's own line ends taken off.
 answer() { wine "$program" "$1" 2>"$work/answer.log" | tr -d '\r'; }
-expect_eq "--version" "$(answer --version)" "Цветознак v1.0 (tsvetoznak 1.0.0)"
+expect_eq "--version" "$(answer --version)" "$VERSION_LINE"
 answer --help >"$work/help"
 grep -q '^Использование: tsvetoznak' "$work/help" && grep -q '^Usage: tsvetoznak' "$work/help" \
     || fail "--help answered: $(cat "$work/help")"

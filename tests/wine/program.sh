@@ -37,9 +37,9 @@ expect_bands "bands after Очистить" "FFC080 FFC080 FFC080 FFC080"
 
 # F5 without data: the error box, which Enter closes.
 xdotool key F5
-wait_for shows_windows 'Цветознак v1.0' 1 || fail "F5 without data showed no box"
+wait_for shows_windows "$PROGRAM_TITLE" 1 || fail "F5 without data showed no box"
 xdotool key Return
-wait_for shows_windows 'Цветознак v1.0' 0 || fail "Enter did not close the box"
+wait_for shows_windows "$PROGRAM_TITLE" 0 || fail "Enter did not close the box"
 
 # A multiplier with the decimal comma of the Russian locale: 4, 7, 0,1 is 4,7 Ом, its third
 # band gold.
