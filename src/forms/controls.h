@@ -17,8 +17,8 @@ namespace forms {
 // Each control is a thin class over a Qt widget, created inside its container at its place
 // in twips, with its objectName set to the control's name.
 
-// The background and text colours of a control, kept as colour values so that reading a
-// colour gives back exactly what was set, system colours included.
+// The background and text colours of a control, kept as colour values, system colours
+// included, and given to its palette together.
 class Colours
 {
 public:
@@ -26,8 +26,6 @@ public:
     void setForeColor(QWidget *widget, ColourValue colour);
     // Gives the widget both colours at once.
     void apply(QWidget *widget) const;
-    ColourValue back() const { return m_back; }
-    ColourValue fore() const { return m_fore; }
 
 private:
     ColourValue m_back = InactiveBorder;
@@ -51,9 +49,7 @@ public:
     void setCaption(const QString &caption);
     void setCentred();
 
-    ColourValue BackColor() const { return m_colours.back(); }
     void setBackColor(ColourValue colour) { m_colours.setBackColor(this, colour); }
-    ColourValue ForeColor() const { return m_colours.fore(); }
     void setForeColor(ColourValue colour) { m_colours.setForeColor(this, colour); }
 
     // A label that acts on a click is a push button to assistive technology, with a press

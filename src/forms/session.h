@@ -4,8 +4,7 @@
 
 namespace forms {
 
-// Message box style codes: buttons in the low bits, the icon above them.
-inline constexpr int vbOKOnly = 0;
+// Message box style codes: buttons in the low bits (none set: OK alone), the icon above them.
 inline constexpr int vbYesNo = 4;
 inline constexpr int vbCritical = 16;
 inline constexpr int vbQuestion = 32;
