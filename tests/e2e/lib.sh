@@ -183,6 +183,16 @@ client_top() {
     fail "no client area below the menu bar"
 }
 
+# The main window as it starts: its title, and 496 × 120 pixels of client area below the menu
+# bar. Leaves the top of the client area in top, and the window's geometry.
+expect_started_window() {
+    expect_eq "title" "$(xdotool getwindowname "$main_window")" "$main_title"
+    top=$(client_top)
+    geometry "$main_window"
+    expect_eq "client width" "$width" 496
+    expect_eq "client height" $((y + height - top)) 120
+}
+
 # Clicks at a point of the main window's client area, in logical pixels.
 click_client() {
     geometry "$main_window"

@@ -5,11 +5,7 @@ source "$(dirname "$0")/lib.sh"
 start_display
 start_program
 
-expect_eq "title" "$(xdotool getwindowname "$main_window")" "$main_title"
-top=$(client_top)
-geometry "$main_window"
-expect_eq "client width" "$width" 496
-expect_eq "client height" $((y + height - top)) 120
+expect_started_window
 screenshot
 for point in "345 60" "364 60" "380 60" "396 60" "412 60"; do
     set -- $point

@@ -5,12 +5,7 @@ source "$(dirname "$0")/lib.sh"
 start_wine
 start_program
 
-# At start: the title, 496 × 120 pixels of client area below the menu bar.
-expect_eq "title" "$(xdotool getwindowname "$main_window")" "$main_title"
-top=$(client_top)
-geometry "$main_window"
-expect_eq "client width" "$width" 496
-expect_eq "client height" $((y + height - top)) 120
+expect_started_window
 
 width_is() { geometry "$main_window"; [ "$width" = "$1" ]; }
 band() { pixel $((x + $1)) $((top + 60)); }
