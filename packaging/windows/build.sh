@@ -40,5 +40,5 @@ if [ ! -e "$qt/built" ]; then
 fi
 
 cmake -S "$checkout" -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    -DCMAKE_BUILD_TYPE=Release
 cmake --build "$out" --target package-windows uianames

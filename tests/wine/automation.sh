@@ -42,4 +42,26 @@ expect_eq "names after F5" "$(names | head -n 7)" "4,7 КОм
 Полоса 2, вторая цифра: Фиолетовый
 Полоса 3, множитель: Красный
 Полоса 4, допуск: Золотой"
+
+# The message boxes' buttons as a screen reader names them, in Russian: "ОК" in the box of F5
+# without data, "Да" and "Нет" in the exit question.
+buttons() {
+    wine "$client" "$1" 2>/dev/null | tr -d '\r' | awk -F '\t' '$1 == 50000 { print $2 }' | sort \
+        | paste -sd ' '
+}
+cleared() { names | grep -qx 'Нет данных'; }
+click_client 395 103
+wait_for cleared || fail "Очистить did not clear the readout"
+xdotool key F5
+wait_for shows_windows "$PROGRAM_TITLE" 1 || fail "F5 without data showed no box"
+expect_eq "buttons of the box of F5 without data" "$(buttons "$PROGRAM_TITLE")" "ОК"
+xdotool key Return
+wait_for shows_windows "$PROGRAM_TITLE" 0 || fail "Enter did not close the box"
+activate_main
+xdotool key alt
+xdotool key Left Return
+wait_for shows_windows 'Завершение работы' 1 || fail "Выход asked nothing"
+expect_eq "buttons of the exit question" "$(buttons 'Завершение работы')" "Да Нет"
+xdotool key Escape
+wait_for shows_windows 'Завершение работы' 0 || fail "Escape did not close the question"
 echo "windows automation: passed"
