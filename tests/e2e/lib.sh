@@ -224,3 +224,8 @@ expect_exit() {
     wait "$2" || status=$?
     expect_eq "$1: exit status" "$status" "$3"
 }
+
+# The Windows program under Wine, where the test is run so.
+if [ -n "${TSVETOZNAK_UNDER_WINE:-}" ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/../wine/windows.sh"
+fi

@@ -5,7 +5,7 @@
 # has no UI Automation client object (Wine 8 has none; Wine 10 has it) skips the test, saying so.
 source "$(dirname "$0")/lib.sh"
 readonly client=$2
-start_wine
+start_display
 start_program
 
 # The images' and the texts' names, in the order of the tree.

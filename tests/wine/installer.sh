@@ -4,7 +4,7 @@
 # leaves nothing behind.
 source "$(dirname "$0")/lib.sh"
 readonly setup=$program
-start_wine
+start_display
 
 # Everything under the prefix's drive and in its user registry, as lists to compare.
 prefix_files() { (cd "$WINEPREFIX/drive_c" && find . | sort); }

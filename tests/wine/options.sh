@@ -2,7 +2,7 @@
 # The Windows program's answers where there is no window to show them in: --version and --help
 # in the console or pipe they were asked from, and a start that fails told in a message box.
 source "$(dirname "$0")/lib.sh"
-start_wine
+start_display
 
 # Read through a pipe, as a script would, with Wine's own line ends taken off.
 answer() { wine "$program" "$1" 2>"$work/answer.log" | tr -d '\r'; }

@@ -2,7 +2,7 @@
 # The Windows program from its portable folder, under Wine in a fresh prefix, a Russian user's
 # Windows: driven with real keys and clicks and read back from the screen as on Linux.
 source "$(dirname "$0")/lib.sh"
-start_wine
+start_display
 start_program
 
 expect_started_window

@@ -17,5 +17,7 @@ status=0
 bash "$here/program.sh" "$exe" || status=1
 bash "$here/options.sh" "$exe" || status=1
 bash "$here/automation.sh" "$exe" "$build/uianames.exe" || status=1
+# The four geometry states that F3, F4 and "Очистить" bring, as on Linux.
+TSVETOZNAK_UNDER_WINE=1 bash "$here/../e2e/geometry.sh" "$exe" || status=1
 bash "$here/installer.sh" "$setup" || status=1
 exit "$status"
