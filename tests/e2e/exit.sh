@@ -8,10 +8,7 @@ start_program
 xdotool key F1
 wait_for shows_windows 'Помощь' 1 || fail "the help window did not open"
 activate_main
-# Alt takes the keyboard to the menu bar; Left wraps round to its last entry, "Выход".
-xdotool key alt
-xdotool key Left Return
-wait_for shows_windows 'Завершение работы' 1 || fail "no exit question"
+ask_exit_from_menu
 xdotool key Return
 expect_exit "Да" "$program_pid" 0
 echo "exit: passed"

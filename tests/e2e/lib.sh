@@ -193,6 +193,14 @@ expect_started_window() {
     expect_eq "client height" $((y + height - top)) 120
 }
 
+# "Выход" chosen from the menu bar with keys: Alt takes the keyboard to the menu bar, and Left
+# wraps round to its last entry. Returns once the exit question shows.
+ask_exit_from_menu() {
+    xdotool key alt
+    xdotool key Left Return
+    wait_for shows_windows 'Завершение работы' 1 || fail "Выход asked nothing"
+}
+
 # Clicks at a point of the main window's client area, in logical pixels.
 click_client() {
     geometry "$main_window"

@@ -58,9 +58,7 @@ expect_eq "buttons of the box of F5 without data" "$(buttons "$PROGRAM_TITLE")" 
 xdotool key Return
 wait_for shows_windows "$PROGRAM_TITLE" 0 || fail "Enter did not close the box"
 activate_main
-xdotool key alt
-xdotool key Left Return
-wait_for shows_windows 'Завершение работы' 1 || fail "Выход asked nothing"
+ask_exit_from_menu
 expect_eq "buttons of the exit question" "$(buttons 'Завершение работы')" "Да Нет"
 xdotool key Escape
 wait_for shows_windows 'Завершение работы' 0 || fail "Escape did not close the question"
