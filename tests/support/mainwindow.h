@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 // The main window as a person meets it: shown, active, with the focus in the first field.
@@ -54,3 +56,31 @@ struct MainWindow
     ScriptedSession session;
     std::unique_ptr<Form1> window = std::make_unique<Form1>(session);
 };
+
+// Brings a freshly started window into one of its four states through its own commands:
+// 1 collapsed, 2 collapsed with the legend, 3 expanded with the legend, 4 expanded.
+inline void enterState(Form1 &window, int state)
+{
+    switch (state) {
+    case 2:
+        window.Lbl2_Click();
+        break;
+    case 3:
+        window.Auther_Click();
+        break;
+    case 4:
+        window.Auther_Click();
+        window.Lbl2_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+// Every timer of the window is idle: nothing happens until the user acts.
+inline bool atRest(const Form1 &window)
+{
+    const auto timers = window.findChildren<QTimer *>();
+    return std::none_of(
+        timers.begin(), timers.end(), [](const QTimer *timer) { return timer->isActive(); });
+}
