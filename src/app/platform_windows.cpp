@@ -4,6 +4,8 @@
 
 #include "platform.h"
 
+#include "program/program.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -52,8 +54,8 @@ void platformFailed(bool, const QStringList &said, const QString &fatal)
         for (const QString &line : said)
             why += line + u'\n';
         why += fatal;
-        MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(why.utf16()), L"Цветознак",
-            MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(why.utf16()),
+            reinterpret_cast<const wchar_t *>(program::Name.utf16()), MB_OK | MB_ICONERROR);
     }
     std::_Exit(1);
 }

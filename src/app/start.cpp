@@ -5,7 +5,7 @@
 #include "forms/application.h"
 #include "forms/session.h"
 #include "main/form1.h"
-#include "windows/program.h"
+#include "program/program.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -86,16 +86,16 @@ int run(int argc, char *argv[])
     if (hasArgument(argc, argv, "--help"))
         return printAnswer(QString::fromUtf8(Usage));
     if (hasArgument(argc, argv, "--version"))
-        return printAnswer(windows::ProgramTitle + u" ("_s + windows::ProgramName + u' '
-            + windows::ProgramVersion + u")\n"_s);
+        return printAnswer(
+            program::Title + u" ("_s + program::Command + u' ' + program::Version + u")\n"_s);
     forms::preparePlatform();
     openingPlatform().asked = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
         || hasArgument(argc, argv, "-platform") || hasArgument(argc, argv, "-display");
     const QtMessageHandler usual = qInstallMessageHandler(whileOpeningPlatform);
     QApplication application(argc, argv);
     qInstallMessageHandler(usual);
-    QApplication::setApplicationName(windows::ProgramName);
-    QGuiApplication::setDesktopFileName(windows::ProgramId);
+    QApplication::setApplicationName(program::Command);
+    QGuiApplication::setDesktopFileName(program::Id);
     forms::prepareApplication();
     forms::QtSession session;
     Form1 window(session);

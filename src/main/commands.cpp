@@ -5,7 +5,7 @@
 #include "forms/controls.h"
 #include "forms/session.h"
 #include "main/geometry.h"
-#include "windows/program.h"
+#include "program/program.h"
 
 #include <QAction>
 
@@ -58,7 +58,7 @@ void Form1::Lbl2_Click()
 void Form1::Command1_Click()
 {
     if (Label1->Caption() == colourcode::NoData) {
-        m_session.MsgBox(u"Ошибка №1. Нет данных"_s, forms::vbCritical, windows::ProgramTitle);
+        m_session.MsgBox(u"Ошибка №1. Нет данных"_s, forms::vbCritical, program::Title);
         return;
     }
     PaintBand1();

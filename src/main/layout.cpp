@@ -9,10 +9,10 @@
 #include "forms/session.h"
 #include "main/captions.h"
 #include "main/geometry.h"
+#include "program/program.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windows/pictures.h"
-#include "windows/program.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -325,8 +325,8 @@ void Form1::createMenu()
     HElP_cmd = item(help, u"HElP_cmd"_s, u"Как пользоваться"_s, Qt::Key_F1, &Form1::HElP_cmd_Click);
     tire2 = help->addSeparator();
     tire2->setObjectName(u"tire2"_s);
-    about = item(help, u"about"_s, u"О программе "_s + windows::ProgramTitle, Qt::Key_F2,
-        &Form1::about_Click);
+    about = item(
+        help, u"about"_s, u"О программе "_s + program::Title, Qt::Key_F2, &Form1::about_Click);
 
     // A command on the menu bar itself, without a submenu.
     out_cmd2 = menuBar()->addAction(u"Выход"_s);

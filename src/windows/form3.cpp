@@ -4,8 +4,8 @@
 #include "forms/controls.h"
 #include "forms/fonts.h"
 #include "forms/session.h"
+#include "program/program.h"
 #include "windows/pictures.h"
-#include "windows/program.h"
 
 using namespace Qt::StringLiterals;
 using AutoSize = forms::Label::AutoSize;
@@ -37,7 +37,7 @@ Form3::Form3(forms::Session &session)
         forms::Place place;
         QString text;
     } lines[] = {
-        {u"Label1", {720, 120, 1320, 210}, windows::ProgramTitle},
+        {u"Label1", {720, 120, 1320, 210}, program::Title},
         {u"Label2", {720, 360, 3030, 210}, u"Автор: Иван Примеров (Пример)"_s},
         {u"Label10", {720, 600, 3510, 210}, u"Тестирование: Лев Тестов (Lev Testov)"_s},
         {u"Label4", {120, 840, 2235, 210}, u"Ну а теперь о программе:"_s},

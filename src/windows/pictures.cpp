@@ -1,13 +1,18 @@
 #include "pictures.h"
 
-#include "windows/program.h"
-
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
 
 namespace windows {
+
+namespace {
+
+// The sizes the window icon is drawn at, one picture each, as the build has them.
+constexpr int WindowIconSizes[] = {TSVETOZNAK_WINDOW_ICON_SIZES};
+
+} // namespace
 
 QIcon programIcon()
 {
