@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <ctime>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 long long nanoseconds(clockid_t clock)
@@ -31,9 +33,9 @@ constexpr int IdleMs = 10000;
 long long contextSwitches()
 {
     long long switches = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
+    const QDir tasks(u"/proc/self/task"_s);
     for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile status(tasks.filePath(task) + QStringLiteral("/status"));
+        QFile status(tasks.filePath(task) + u"/status"_s);
         if (!status.open(QIODevice::ReadOnly))
             continue;
         for (const QByteArray &line : status.readAll().split('\n')) {

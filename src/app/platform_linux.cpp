@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace app::platform {
 
 namespace {
@@ -17,11 +19,11 @@ constexpr char NoDisplay[] = "Цветознак: нет графическог�
 QString unopenedDisplay(const QStringList &said)
 {
     for (const QString &line : said) {
-        const QLatin1StringView xcb("could not connect to display");
+        const QString xcb = u"could not connect to display"_s;
         if (const qsizetype at = line.indexOf(xcb); at >= 0)
             return line.mid(at + xcb.size()).trimmed();
-        if (line.contains(QLatin1StringView("wl_display")))
-            return qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+        if (line.contains(u"wl_display"_s))
+            return qEnvironmentVariable("WAYLAND_DISPLAY", u"wayland-0"_s);
     }
     return {};
 }

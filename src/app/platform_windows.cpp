@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+using namespace Qt::StringLiterals;
+
 namespace app::platform {
 
 bool writeAnswer(const QByteArray &utf8)
@@ -48,9 +50,8 @@ void platformFailed(bool, const QStringList &said, const QString &fatal)
 {
     // Where no platform plugin could be loaded at all, Qt has shown its own box already, in its
     // words; a second one would only repeat it.
-    if (!fatal.contains(QLatin1StringView("no Qt platform plugin could be initialized"))) {
-        QString why
-            = QStringLiteral("Цветознак не может начать работу. / Tsvetoznak cannot start.\n\n");
+    if (!fatal.contains(u"no Qt platform plugin could be initialized"_s)) {
+        QString why = u"Цветознак не может начать работу. / Tsvetoznak cannot start.\n\n"_s;
         for (const QString &line : said)
             why += line + u'\n';
         why += fatal;

@@ -8,8 +8,10 @@
 
 namespace colourcode {
 
+using namespace Qt::StringLiterals;
+
 // The readout's caption while a field is empty; "Решить" refuses to paint on it.
-inline const QString NoData = QStringLiteral("Нет данных");
+inline const QString NoData = u"Нет данных"_s;
 
 // The readout of the three entry texts (first digit, second digit, multiplier): the nominal
 // with its unit, "Нет данных" while a text is empty, or none where the multiplier names no

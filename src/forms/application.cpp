@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+using namespace Qt::StringLiterals;
+
 namespace forms {
 
 void preparePlatform()
@@ -32,8 +34,8 @@ void prepareApplication()
     // unless the user asked for the mirror image (-reverse).
     const Qt::LayoutDirection direction = QGuiApplication::layoutDirection();
     auto *qtTexts = new QTranslator(qApp);
-    if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts->load(
+            QLocale(), u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTexts);
     else
         delete qtTexts;

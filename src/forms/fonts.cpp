@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 namespace forms {
 
 namespace {
@@ -48,11 +50,10 @@ QFont font(const QString &family, double points, FontStyle style)
 
 void registerFontSubstitutes()
 {
-    const QStringList sans {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    const QStringList mono {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+    const QStringList sans {u"Liberation Sans"_s, u"DejaVu Sans"_s};
+    const QStringList mono {u"Liberation Mono"_s, u"DejaVu Sans Mono"_s};
     // Windows keeps MS Sans Serif and Courier in bitmaps; their outline successors come first.
-    QFont::insertSubstitutions(
-        DefaultFamily, QStringList {QStringLiteral("Microsoft Sans Serif")} + sans);
+    QFont::insertSubstitutions(DefaultFamily, QStringList {u"Microsoft Sans Serif"_s} + sans);
     QFont::insertSubstitutions(Courier, QStringList {CourierNew} + mono);
     QFont::insertSubstitutions(Tahoma, sans);
     QFont::insertSubstitutions(CourierNew, mono);

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace forms {
 
 ClientArea::ClientArea(QWidget *window)
@@ -27,7 +29,7 @@ Form::Form(Menu menu, QWidget *parent)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setObjectName(u"client"_s);
     m_client->setAutoFillBackground(true);
     setCentralWidget(m_client);
     // The window takes exactly the size of its menu bar and client area; the user cannot

@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 namespace forms {
 
 namespace {
@@ -199,7 +201,7 @@ QString FixedPoint::toText(const QLocale &locale) const
     const bool negative = m_count < 0;
     const std::uint64_t magnitude
         = negative ? 0 - static_cast<std::uint64_t>(m_count) : static_cast<std::uint64_t>(m_count);
-    QString text = negative ? QStringLiteral("-") : QString();
+    QString text = negative ? u"-"_s : QString();
     text += QString::number(magnitude / Scale);
     if (const std::uint64_t fraction = magnitude % Scale) {
         QString digits = QString::number(fraction).rightJustified(4, u'0');

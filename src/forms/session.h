@@ -4,6 +4,8 @@
 
 namespace forms {
 
+using namespace Qt::StringLiterals;
+
 // Message box style codes: buttons in the low bits (none set: OK alone), the icon above them.
 inline constexpr int vbYesNo = 4;
 inline constexpr int vbCritical = 16;
@@ -12,7 +14,7 @@ inline constexpr int vbInformation = 64;
 
 // The caption of every OK button of the program, in Cyrillic letters; Qt's Russian translation
 // keeps the Latin ones, which a Russian voice spells out.
-inline const QString OkCaption = QStringLiteral("ОК");
+inline const QString OkCaption = u"ОК"_s;
 
 // The buttons a message box returns.
 inline constexpr int vbOK = 1;

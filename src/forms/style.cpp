@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace forms {
 
 namespace {
@@ -88,7 +90,7 @@ class ClassicStyle : public QProxyStyle
 {
 public:
     ClassicStyle()
-        : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows")))
+        : QProxyStyle(QStyleFactory::create(u"Windows"_s))
     { }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,

@@ -5,9 +5,11 @@
 // Captions of the two toggle menu items, which start-up and the commands both set.
 namespace captions {
 
-inline const QString LegendHidden = QStringLiteral("Легенда ->");
-inline const QString LegendShown = QStringLiteral("Легенда <-");
-inline const QString Collapsed = QStringLiteral("Развернуть окно");
-inline const QString Expanded = QStringLiteral("Свернуть окно");
+using namespace Qt::StringLiterals;
+
+inline const QString LegendHidden = u"Легенда ->"_s;
+inline const QString LegendShown = u"Легенда <-"_s;
+inline const QString Collapsed = u"Развернуть окно"_s;
+inline const QString Expanded = u"Свернуть окно"_s;
 
 } // namespace captions

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QString>
 
+using namespace Qt::StringLiterals;
+
 namespace windows {
 
 namespace {
@@ -18,7 +20,7 @@ QIcon programIcon()
 {
     QIcon icon;
     for (const int size : WindowIconSizes)
-        icon.addFile(QStringLiteral(":/icons/tsvetoznak-%1.png").arg(size), QSize(size, size));
+        icon.addFile(u":/icons/tsvetoznak-%1.png"_s.arg(size), QSize(size, size));
     return icon;
 }
 

@@ -15,6 +15,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Lets the readout timer tick and the windows paint.
@@ -28,7 +30,7 @@ void settle()
 bool save(QWidget *window, const QDir &folder, const QString &name)
 {
     settle();
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    const QString path = folder.filePath(name + u".png"_s);
     const bool saved = window->grab().save(path);
     QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << Qt::endl;
     return saved;
@@ -56,7 +58,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
+    if (!folder.mkpath(u"."_s)) {
         std::fputs("cannot create the folder\n", stderr);
         return 1;
     }
@@ -65,34 +67,34 @@ int main(int argc, char *argv[])
     Form1 window(session);
     window.showCentred();
 
-    bool ok = save(&window, folder, QStringLiteral("main-1-collapsed"));
+    bool ok = save(&window, folder, u"main-1-collapsed"_s);
     window.Lbl2_Click();
-    ok &= save(&window, folder, QStringLiteral("main-2-legend"));
+    ok &= save(&window, folder, u"main-2-legend"_s);
     window.Auther_Click();
-    ok &= save(&window, folder, QStringLiteral("main-3-expanded"));
+    ok &= save(&window, folder, u"main-3-expanded"_s);
     window.Lbl2_Click();
-    ok &= save(&window, folder, QStringLiteral("main-4-expanded-no-legend"));
+    ok &= save(&window, folder, u"main-4-expanded-no-legend"_s);
     window.Auther_Click();
 
     // The main job done: 4,7 КОм, 5%, solved.
-    window.findChild<QLineEdit *>(QStringLiteral("Text13"))->setText(QStringLiteral("4"));
-    window.findChild<QLineEdit *>(QStringLiteral("Text14"))->setText(QStringLiteral("7"));
-    window.findChild<QLineEdit *>(QStringLiteral("Text15"))->setText(QStringLiteral("100"));
-    window.findChild<QRadioButton *>(QStringLiteral("Option3"))->setChecked(true);
+    window.findChild<QLineEdit *>(u"Text13"_s)->setText(u"4"_s);
+    window.findChild<QLineEdit *>(u"Text14"_s)->setText(u"7"_s);
+    window.findChild<QLineEdit *>(u"Text15"_s)->setText(u"100"_s);
+    window.findChild<QRadioButton *>(u"Option3"_s)->setChecked(true);
     settle();
     window.Command1_Click();
-    ok &= save(&window, folder, QStringLiteral("main-solved"));
+    ok &= save(&window, folder, u"main-solved"_s);
 
     window.HElP_cmd_Click();
     settle();
-    if (QWidget *help = topLevel(QStringLiteral("Form2")))
-        ok &= save(help, folder, QStringLiteral("help"));
+    if (QWidget *help = topLevel(u"Form2"_s))
+        ok &= save(help, folder, u"help"_s);
     else
         ok = false;
     window.about_Click();
     settle();
-    if (QWidget *about = topLevel(QStringLiteral("Form3")))
-        ok &= save(about, folder, QStringLiteral("about"));
+    if (QWidget *about = topLevel(u"Form3"_s))
+        ok &= save(about, folder, u"about"_s);
     else
         ok = false;
     return ok ? 0 : 1;
