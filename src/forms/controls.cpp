@@ -41,8 +41,9 @@ void Colours::apply(QWidget *widget) const
 
 namespace {
 
-// Every control starts with the window's common colours.
-void setUp(QWidget *control, const QString &name, Place place, const Colours &colours)
+// Every control starts with the window's common colours; a label keeps the colours it is given
+// later.
+void setUp(QWidget *control, const QString &name, Place place, const Colours &colours = {})
 {
     control->setObjectName(name);
     control->setGeometry(place.pixels());
@@ -123,7 +124,7 @@ void Label::showEvent(QShowEvent *event)
 TextBox::TextBox(QWidget *container, const QString &name, Place place)
     : QLineEdit(container)
 {
-    setUp(this, name, place, m_colours);
+    setUp(this, name, place);
     setAlignment(Qt::AlignCenter);
     connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
 }
@@ -188,14 +189,14 @@ void TextBox::dropEvent(QDropEvent *event)
 Frame::Frame(QWidget *container, const QString &name, Place place, const QString &caption)
     : QGroupBox(caption, container)
 {
-    setUp(this, name, place, m_colours);
+    setUp(this, name, place);
 }
 
 OptionButton::OptionButton(
     QWidget *container, const QString &name, Place place, const QString &caption)
     : QRadioButton(caption, container)
 {
-    setUp(this, name, place, m_colours);
+    setUp(this, name, place);
 }
 
 PushButton::PushButton(QWidget *container, const QString &name, Place place, const QString &caption)

@@ -106,7 +106,6 @@ private:
     // The text a drop would leave, where the box takes it.
     std::optional<QString> afterDrop(const QDropEvent *event);
 
-    Colours m_colours;
     std::function<bool(const QString &)> m_dropsKept;
 };
 
@@ -116,9 +115,6 @@ class Frame : public QGroupBox
 
 public:
     Frame(QWidget *container, const QString &name, Place place, const QString &caption);
-
-private:
-    Colours m_colours;
 };
 
 class OptionButton : public QRadioButton
@@ -129,9 +125,6 @@ public:
     OptionButton(QWidget *container, const QString &name, Place place, const QString &caption);
 
     bool Value() const { return isChecked(); }
-
-private:
-    Colours m_colours;
 };
 
 class PushButton : public QPushButton

@@ -70,7 +70,16 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The controls, one group at a time (layout.cpp).
     void createControls();
+    void createEntry();
+    void createTolerance();
+    void createReadout();
+    void createDrawing();
+    void createCommands();
+    void createLegend();
+    void createBanners();
+    void createSeparators();
     void connectHandlers();
     void createTimers();
     void createMenu();

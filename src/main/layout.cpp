@@ -34,6 +34,27 @@ constexpr forms::ColourValue WhiteText = forms::rgb(255, 255, 255);
 constexpr forms::ColourValue BodyColour = forms::rgb(255, 192, 128);
 constexpr int SeparatorWidth = 3;
 
+// The fonts the groups share: frame captions, and the two sizes of Tahoma.
+QFont frameCaptionFont()
+{
+    return forms::font(forms::Courier, 9.75);
+}
+
+QFont tahoma975()
+{
+    return forms::font(forms::Tahoma, 9.75);
+}
+
+QFont tahoma825()
+{
+    return forms::font(forms::Tahoma, 8.25);
+}
+
+QString text(const char16_t *literal)
+{
+    return QString::fromUtf16(literal);
+}
+
 // A row of captioned controls: the member, its name, place and caption.
 template<typename Control>
 struct CaptionedRow
@@ -42,6 +63,15 @@ struct CaptionedRow
     const char16_t *name;
     forms::Place place;
     const char16_t *caption;
+};
+
+// A line of the drawing: the member, its name, and the two points it joins, in twips.
+struct LineRow
+{
+    forms::Line *&line;
+    const char16_t *name;
+    QPoint from;
+    QPoint to;
 };
 
 } // namespace
@@ -69,12 +99,12 @@ Form1::~Form1()
     delete m_form3;
 }
 
-// The legend: one row per swatch, its label, place, the code colour it is painted in and named
-// after, and its caption's colour, grey on the light swatches and white on the dark ones.
 const std::array<forms::OptionButton * Form1::*, 9> Form1::ToleranceOptions {&Form1::Option1,
     &Form1::Option2, &Form1::Option3, &Form1::Option4, &Form1::Option5, &Form1::Option6,
     &Form1::Option7, &Form1::Option8, &Form1::Option9};
 
+// The legend: one row per swatch, its label, place, the code colour it is painted in and named
+// after, and its caption's colour, grey on the light swatches and white on the dark ones.
 const std::array<Form1::Swatch, colourcode::CodeColourCount> Form1::Legend {{
     {&Form1::Label14, u"Label14", {7560, 120, 660, 210}, CodeColour::ColorBlack, WhiteText},
     {&Form1::Label15, u"Label15", {7560, 360, 1050, 210}, CodeColour::ColorBrown, WhiteText},
@@ -91,16 +121,33 @@ const std::array<Form1::Swatch, colourcode::CodeColourCount> Form1::Legend {{
 }};
 
 // The controls, group by group as the window shows them, each row a control with its place,
-// font, colours and caption. The order of the rows is the order of stacking.
+// font, colours and caption. The order of creation is the order of stacking.
 void Form1::createControls()
 {
-    QWidget *const form = client();
-    const QFont frameCaption = forms::font(forms::Courier, 9.75);
-    const QFont tahoma975 = forms::font(forms::Tahoma, 9.75);
-    const QFont tahoma825 = forms::font(forms::Tahoma, 8.25);
-    const auto text = [](const char16_t *literal) { return QString::fromUtf16(literal); };
+    createEntry();
+    createTolerance();
+    createReadout();
+    createDrawing();
+    createCommands();
+    createLegend();
+    createBanners();
+    createSeparators();
 
-    // Entry: a frame per field; Text14 writes smaller than the other two.
+    // Only the fields and the options take the focus, in this order.
+    QWidget::setTabOrder(Text13, Text14);
+    QWidget::setTabOrder(Text14, Text15);
+    QWidget *previous = Text15;
+    for (forms::OptionButton *Form1::*option : ToleranceOptions) {
+        QWidget::setTabOrder(previous, this->*option);
+        previous = this->*option;
+    }
+}
+
+// A frame per field; Text14 writes smaller than the other two.
+void Form1::createEntry()
+{
+    const QFont large = tahoma975();
+    const QFont small = tahoma825();
     const struct
     {
         forms::Frame *&frame;
@@ -114,14 +161,16 @@ void Form1::createControls()
         int maxLength;
     } entry[] = {
         {Frame2, u"Frame2", {120, 120, 1095, 615}, u"1 цифра", Text13, u"Text13",
-            {360, 240, 375, 285}, tahoma975, 1},
+            {360, 240, 375, 285}, large, 1},
         {Frame3, u"Frame3", {1320, 120, 1095, 615}, u"2 цифра", Text14, u"Text14",
-            {360, 240, 375, 285}, tahoma825, 1},
+            {360, 240, 375, 285}, small, 1},
         {Frame4, u"Frame4", {2520, 120, 1575, 615}, u"Множитель", Text15, u"Text15",
-            {120, 240, 1335, 285}, tahoma975, 10},
+            {120, 240, 1335, 285}, large, 10},
     };
+    const QFont frameCaption = frameCaptionFont();
     for (const auto &row : entry) {
-        row.frame = new forms::Frame(form, text(row.frameName), row.framePlace, text(row.caption));
+        row.frame
+            = new forms::Frame(client(), text(row.frameName), row.framePlace, text(row.caption));
         row.frame->setFont(frameCaption);
         row.field = new forms::TextBox(row.frame, text(row.fieldName), row.fieldPlace);
         row.field->setFont(row.font);
@@ -129,10 +178,13 @@ void Form1::createControls()
         // A drop is kept as typing is: a number, or nothing.
         row.field->setDropsKept([](const QString &dropped) { return forms::IsNumeric(dropped); });
     }
+}
 
-    // Tolerance: one group of nine options, three columns of three.
-    Frame8 = new forms::Frame(form, u"Frame8"_s, {120, 720, 2535, 975}, u"Допуск"_s);
-    Frame8->setFont(frameCaption);
+// One group of nine options, three columns of three.
+void Form1::createTolerance()
+{
+    Frame8 = new forms::Frame(client(), u"Frame8"_s, {120, 720, 2535, 975}, u"Допуск"_s);
+    Frame8->setFont(frameCaptionFont());
     const CaptionedRow<forms::OptionButton> tolerance[] = {
         {Option8, u"Option8", {120, 240, 855, 255}, u"0.05%"},
         {Option7, u"Option7", {120, 480, 735, 255}, u"0.1%"},
@@ -144,33 +196,32 @@ void Form1::createControls()
         {Option4, u"Option4", {1680, 480, 735, 195}, u"10%"},
         {Option9, u"Option9", {1680, 720, 735, 195}, u"20%"},
     };
+    const QFont font = tahoma825();
     for (const auto &row : tolerance) {
         row.control = new forms::OptionButton(Frame8, text(row.name), row.place, text(row.caption));
-        row.control->setFont(tahoma825);
+        row.control->setFont(font);
     }
+}
 
-    // Readout, kept centred in its frame as its caption changes length.
-    Frame1 = new forms::Frame(form, u"Frame1"_s, {2760, 720, 1335, 975}, u"Вам нужен:"_s);
-    Frame1->setFont(frameCaption);
+// The readout, kept centred in its frame as its caption changes length.
+void Form1::createReadout()
+{
+    Frame1 = new forms::Frame(client(), u"Frame1"_s, {2760, 720, 1335, 975}, u"Вам нужен:"_s);
+    Frame1->setFont(frameCaptionFont());
     Label1
         = new forms::Label(Frame1, u"Label1"_s, {405, 405, 570, 240}, AutoSize::CentredInContainer);
-    Label1->setFont(tahoma975);
+    Label1->setFont(tahoma975());
     Label1->setCentred();
     Label1->setCaption(u"Label1"_s);
+}
 
-    // The drawn resistor under its heading: the leads, the body over them, the bands over the
-    // body, all in the body colour.
-    Label6 = new forms::Label(form, u"Label6"_s, {5400, 240, 840, 285}, AutoSize::GrowRight);
+// The drawn resistor under its heading: the leads, the body over them, the bands over the body,
+// all in the body colour.
+void Form1::createDrawing()
+{
+    Label6 = new forms::Label(client(), u"Label6"_s, {5400, 240, 840, 285}, AutoSize::GrowRight);
     Label6->setFont(forms::font(forms::Tahoma, 12));
     Label6->setCaption(u"ОТВЕТ:"_s);
-    // A line of the drawing: from one point to another, in twips.
-    struct LineRow
-    {
-        forms::Line *&line;
-        const char16_t *name;
-        QPoint from;
-        QPoint to;
-    };
     const LineRow leads[] = {
         {Line10, u"Line10", {5040, 840}, {4440, 840}},
         {Line9, u"Line9", {5040, 960}, {4440, 960}},
@@ -180,7 +231,8 @@ void Form1::createControls()
         {Line6, u"Line6", {7200, 840}, {7200, 960}},
     };
     for (const auto &row : leads)
-        row.line = new forms::Line(form, text(row.name), row.from, row.to, 1, forms::WindowText);
+        row.line
+            = new forms::Line(client(), text(row.name), row.from, row.to, 1, forms::WindowText);
     const struct
     {
         forms::Shape *&shape;
@@ -196,11 +248,14 @@ void Form1::createControls()
         {Shape4, u"Shape4", {6120, 600, 135, 615}, Kind::Rectangle, 0},
     };
     for (const auto &row : resistor) {
-        row.shape = new forms::Shape(form, text(row.name), row.place, row.kind, row.outline);
+        row.shape = new forms::Shape(client(), text(row.name), row.place, row.kind, row.outline);
         row.shape->setBackColor(BodyColour);
     }
+}
 
-    // Command labels, acting as buttons.
+// The command labels, acting as buttons.
+void Form1::createCommands()
+{
     const struct
     {
         forms::Label *&label;
@@ -213,27 +268,32 @@ void Form1::createControls()
         {Label4, u"Label4", {5640, 1440, 825, 240}, u"Очистить", u"Очистить окно"},
         {Label5, u"Label5", {6720, 1440, 540, 240}, u"Выход", u""},
     };
+    const QFont font = tahoma975();
     for (const auto &row : commands) {
-        row.label = new forms::Label(form, text(row.name), row.place, AutoSize::GrowRight);
-        row.label->setFont(tahoma975);
+        row.label = new forms::Label(client(), text(row.name), row.place, AutoSize::GrowRight);
+        row.label->setFont(font);
         row.label->setCaption(text(row.caption));
         row.label->setToolTip(text(row.toolTip));
         row.label->setActsAsButton();
     }
+}
 
-    // Legend: twelve swatches, captioned with the names of the colours that InitColors paints
-    // them in.
-    const QFont tahoma9 = forms::font(forms::Tahoma, 9);
+// Twelve swatches, captioned with the names of the colours that InitColors paints them in.
+void Form1::createLegend()
+{
+    const QFont font = forms::font(forms::Tahoma, 9);
     for (const Swatch &swatch : Legend) {
         forms::Label *&label = this->*swatch.label;
-        label = new forms::Label(form, text(swatch.name), swatch.place, AutoSize::GrowRight);
-        label->setFont(tahoma9);
+        label = new forms::Label(client(), text(swatch.name), swatch.place, AutoSize::GrowRight);
+        label->setFont(font);
         label->setForeColor(swatch.captionColour);
         label->setCaption(colourcode::ColourName(swatch.colour));
     }
+}
 
-    // Banner strip: runs of blanks push each part onto a wrapped line of its own.
-    const QFont courierNew12 = forms::font(forms::CourierNew, 12);
+// The banner strip: runs of blanks push each part onto a wrapped line of its own.
+void Form1::createBanners()
+{
     const CaptionedRow<forms::Label> banners[] = {
         {Label9, u"Label9", {120, 1920, 9135, 855},
             u"Программу написал Иван Примеров (ник Пример)                   "
@@ -243,13 +303,17 @@ void Form1::createControls()
             u"Кошелёк №1: R000000000000                                         "
             u"Кошелёк №2: Z000000000000"},
     };
+    const QFont font = forms::font(forms::CourierNew, 12);
     for (const auto &row : banners) {
-        row.control = new forms::Label(form, text(row.name), row.place, AutoSize::Off);
-        row.control->setFont(courierNew12);
+        row.control = new forms::Label(client(), text(row.name), row.place, AutoSize::Off);
+        row.control->setFont(font);
         row.control->setCaption(text(row.caption));
     }
+}
 
-    // Separators, over everything they cross.
+// The separators, over everything they cross.
+void Form1::createSeparators()
+{
     const LineRow separators[] = {
         {Line7, u"Line7", {4200, 0}, {4200, 1800}},
         {Line1, u"Line1", {7440, 1800}, {7440, 0}},
@@ -257,16 +321,7 @@ void Form1::createControls()
     };
     for (const auto &row : separators) {
         row.line = new forms::Line(
-            form, text(row.name), row.from, row.to, SeparatorWidth, forms::ActiveTitleBar);
-    }
-
-    // Only the fields and the options take the focus, in this order.
-    QWidget::setTabOrder(Text13, Text14);
-    QWidget::setTabOrder(Text14, Text15);
-    QWidget *previous = Text15;
-    for (forms::OptionButton *Form1::*option : ToleranceOptions) {
-        QWidget::setTabOrder(previous, this->*option);
-        previous = this->*option;
+            client(), text(row.name), row.from, row.to, SeparatorWidth, forms::ActiveTitleBar);
     }
 }
 
