@@ -24,7 +24,7 @@ run "$program" --version
 
 run "$program" --help
 [ "$status" = 0 ] || fail "--help ended with $status"
-grep -q '^Использование: tsvetoznak' out && grep -q '^Usage: tsvetoznak' out \
+grep -q "^Использование: $PROGRAM_COMMAND" out && grep -q "^Usage: $PROGRAM_COMMAND" out \
     || fail "--help printed '$(cat out)'"
 # It tells that Qt's own options act, as they do.
 grep -q "Qt's standard options (-platform" out || fail "--help does not tell of Qt's options"

@@ -20,10 +20,10 @@ def literals():
     return dict(pair[0].split("=", 1) for pair in pairs if pair)
 
 
-MAIN_TITLE = literals()["MAIN_TITLE"]
-BODY = "Без цвета"
-LEGEND = ["Черный", "Коричневый", "Красный", "Оранжевый", "Серебряный", "Зеленый",
-          "Фиолетовый", "Желтый", "Золотой", "Серый", "Белый", "Синий"]
+FACTS = literals()
+MAIN_TITLE = FACTS["MAIN_TITLE"]
+BODY = FACTS["BODY_NAME"]
+LEGEND = FACTS["LEGEND_NAMES"].split()
 failures = []
 name_changes = []
 window_events = []
@@ -70,7 +70,7 @@ def showing(accessible):
 
 def main_window():
     for application in pyatspi.Registry.getDesktop(0):
-        if application is None or application.name != "tsvetoznak":
+        if application is None or application.name != FACTS["PROGRAM_COMMAND"]:
             continue
         for window in application:
             if window is not None and window.name == MAIN_TITLE:

@@ -224,8 +224,7 @@ brailled() { presented brailled "$@"; }
 announced() { said "$1" "$2"; brailled "$1" "$2"; }
 # Where the focus is: the control's name and role said, its name and text brailled.
 focus_heard() { said "$1" "$2 text"; brailled "$1" "$2"; }
-legend=(Черный Коричневый Красный Оранжевый Серебряный Зеленый Фиолетовый Желтый Золотой Серый
-        Белый Синий)
+read -ra legend <<<"$LEGEND_NAMES"
 
 focus_heard 1 "1 цифра"
 announced 2 "Легенда показана"

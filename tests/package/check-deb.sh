@@ -26,11 +26,11 @@ done
 [ "$(dpkg-deb --field "$deb" Recommends)" = qt6-wayland ] || fail "Recommends is not qt6-wayland"
 
 dpkg -x "$deb" "$root/install"
-files=(usr/bin/tsvetoznak usr/share/applications/$APP_ID.desktop
+files=(usr/bin/$PROGRAM_COMMAND usr/share/applications/$APP_ID.desktop
        usr/share/metainfo/$APP_ID.metainfo.xml
        usr/share/icons/hicolor/scalable/apps/$APP_ID.svg
-       usr/share/man/man1/tsvetoznak.1.gz
-       usr/share/doc/tsvetoznak/copyright usr/share/doc/tsvetoznak/changelog.gz)
+       usr/share/man/man1/$PROGRAM_COMMAND.1.gz
+       usr/share/doc/$PROGRAM_COMMAND/copyright usr/share/doc/$PROGRAM_COMMAND/changelog.gz)
 for size in 16 24 32 48 64 128 256; do
     files+=("usr/share/icons/hicolor/${size}x$size/apps/$APP_ID.png")
 done
@@ -42,13 +42,13 @@ for size in 16 24 32 48 64 128 256; do
         "$root/install/usr/share/icons/hicolor/${size}x$size/apps/$APP_ID.png")" \
         = "${size}x$size" ] || fail "the ${size} pixel icon has another size"
 done
-readelf -d "$root/install/usr/bin/tsvetoznak" | grep -q -E 'RPATH|RUNPATH' \
+readelf -d "$root/install/usr/bin/$PROGRAM_COMMAND" | grep -q -E 'RPATH|RUNPATH' \
     && fail "the installed program keeps a run path"
-[ "$("$root/install/usr/bin/tsvetoznak" --version)" = "$VERSION_LINE" ] \
+[ "$("$root/install/usr/bin/$PROGRAM_COMMAND" --version)" = "$VERSION_LINE" ] \
     || fail "the installed program does not say its version"
 
 status=0
-QT_QPA_PLATFORM=offscreen timeout 3 "$root/install/usr/bin/tsvetoznak" >"$root/log" 2>&1 \
+QT_QPA_PLATFORM=offscreen timeout 3 "$root/install/usr/bin/$PROGRAM_COMMAND" >"$root/log" 2>&1 \
     || status=$?
 if [ "$status" -ne 124 ]; then
     echo "the installed program ended on its own with status $status:"

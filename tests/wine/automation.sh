@@ -22,11 +22,11 @@ expect_eq "client's status" "$status" 0
 
 expect_eq "names at start" "$(names)" "Нет данных
 ОТВЕТ:
-Резистор: Без цвета, Без цвета, Без цвета, Без цвета
-Полоса 1, первая цифра: Без цвета
-Полоса 2, вторая цифра: Без цвета
-Полоса 3, множитель: Без цвета
-Полоса 4, допуск: Без цвета"
+Резистор: $BODY_NAME, $BODY_NAME, $BODY_NAME, $BODY_NAME
+Полоса 1, первая цифра: $BODY_NAME
+Полоса 2, вторая цифра: $BODY_NAME
+Полоса 3, множитель: $BODY_NAME
+Полоса 4, допуск: $BODY_NAME"
 
 xdotool type --delay 40 47100
 top=$(client_top)

@@ -13,9 +13,9 @@ prefix_files >"$work/files-before"
 
 wine "$setup" /S >"$work/setup.log" 2>&1 || fail "the silent install ended with $?"
 wineserver --wait
-folder="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/tsvetoznak"
-shortcut="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Цветознак.lnk"
-[ -f "$folder/tsvetoznak.exe" ] || fail "nothing installed into $folder"
+folder="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/$PROGRAM_COMMAND"
+shortcut="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$PROGRAM_NAME.lnk"
+[ -f "$folder/$PROGRAM_COMMAND.exe" ] || fail "nothing installed into $folder"
 [ -f "$shortcut" ] || fail "no Start-menu entry"
 # reg writes to a pipe in the console's code page, which is CP866 for a Russian user.
 registered() { wine reg query "$uninstall_key" /v "$1" 2>/dev/null | iconv -f CP866 | tr -d '\r' \

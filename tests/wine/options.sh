@@ -8,7 +8,7 @@ start_display
 answer() { wine "$program" "$1" 2>"$work/answer.log" | tr -d '\r'; }
 expect_eq "--version" "$(answer --version)" "$VERSION_LINE"
 answer --help >"$work/help"
-grep -q '^Использование: tsvetoznak' "$work/help" && grep -q '^Usage: tsvetoznak' "$work/help" \
+grep -q "^Использование: $PROGRAM_COMMAND" "$work/help" && grep -q "^Usage: $PROGRAM_COMMAND" "$work/help" \
     || fail "--help answered: $(cat "$work/help")"
 
 # No platform plugin of that name: the program cannot start, says so in a box, Qt's own or the
@@ -16,7 +16,7 @@ grep -q '^Использование: tsvetoznak' "$work/help" && grep -q '^Usag
 wine "$program" -platform nosuchplatform >"$work/failed.log" 2>&1 &
 failed=$!
 pids+=("$failed")
-boxes='(tsvetoznak|Цветознак)'
+boxes="($PROGRAM_COMMAND|$PROGRAM_NAME)"
 wait_for shows_windows "$boxes" 1 || fail "the failed start showed no box"
 box=$(xdotool search --onlyvisible --name "^$boxes\$" | head -n 1)
 xdotool windowactivate --sync "$box"

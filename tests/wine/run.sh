@@ -5,13 +5,14 @@
 set -uo pipefail
 here=$(dirname "$(realpath "$0")")
 build=$(realpath "$1")
-zip=$(find "$build" -maxdepth 1 -name 'tsvetoznak-*-windows-x64.zip' | head -n 1)
-setup=$(find "$build" -maxdepth 1 -name 'tsvetoznak-*-windows-x64-setup.exe' | head -n 1)
+source "$here/../support/literals.env"
+zip=$(find "$build" -maxdepth 1 -name "$PROGRAM_COMMAND-*-windows-x64.zip" | head -n 1)
+setup=$(find "$build" -maxdepth 1 -name "$PROGRAM_COMMAND-*-windows-x64-setup.exe" | head -n 1)
 [ -n "$zip" ] && [ -n "$setup" ] || { echo "FAIL: no zip and installer in $build" >&2; exit 1; }
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && cmake -E tar xf "$zip") || { echo "FAIL: the zip did not unpack" >&2; exit 1; }
-exe=$(find "$unpacked" -name tsvetoznak.exe | head -n 1)
+exe=$(find "$unpacked" -name "$PROGRAM_COMMAND.exe" | head -n 1)
 
 status=0
 bash "$here/program.sh" "$exe" || status=1
