@@ -30,9 +30,9 @@ constexpr char Usage[]
 
 // Writes the answer to an option where the user reads it; a failed write is an error, as in
 // every standard tool, and not a success.
-int printAnswer(const QString &text)
+int printAnswer(const QByteArray &utf8)
 {
-    if (app::platform::writeAnswer(text.toUtf8()))
+    if (app::platform::writeAnswer(utf8))
         return 0;
     std::fprintf(
         stderr, "Цветознак: ошибка записи / Tsvetoznak: write error: %s\n", std::strerror(errno));
@@ -84,10 +84,11 @@ namespace app {
 int run(int argc, char *argv[])
 {
     if (hasArgument(argc, argv, "--help"))
-        return printAnswer(QString::fromUtf8(Usage));
+        return printAnswer(Usage);
     if (hasArgument(argc, argv, "--version"))
         return printAnswer(
-            program::Title + u" ("_s + program::Command + u' ' + program::Version + u")\n"_s);
+            (program::Title + u" ("_s + program::Command + u' ' + program::Version + u")\n"_s)
+                .toUtf8());
     forms::preparePlatform();
     openingPlatform().asked = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
         || hasArgument(argc, argv, "-platform") || hasArgument(argc, argv, "-display");

@@ -41,14 +41,13 @@ void Colours::apply(QWidget *widget) const
 
 namespace {
 
-// Every control starts with the window's common colours; a label keeps the colours it is given
-// later.
-void setUp(QWidget *control, const QString &name, Place place, const Colours &colours = {})
+// Every control starts with the window's common colours.
+void setUp(QWidget *control, const QString &name, Place place)
 {
     control->setObjectName(name);
     control->setGeometry(place.pixels());
     control->setAutoFillBackground(true);
-    colours.apply(control);
+    Colours().apply(control);
 }
 
 } // namespace
@@ -57,7 +56,7 @@ Label::Label(QWidget *container, const QString &name, Place place, AutoSize auto
     : QLabel(container)
     , m_autoSize(autoSize)
 {
-    setUp(this, name, place, m_colours);
+    setUp(this, name, place);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(autoSize == AutoSize::Off);

@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -15,7 +16,7 @@ namespace {
 // few milliseconds each time. A family kept only in bitmaps, as Windows keeps MS Sans Serif, is
 // drawn by no font engine of Qt's there, and one without Cyrillic, as Wine's MS Sans Serif, has
 // none of the captions' letters: either way Qt would fall back to a serif face.
-QString installedFamily(const QString &family)
+QString usableFamily(const QString &family)
 {
     const QStringList installed = QFontDatabase::families();
     const auto usable = [&installed](const QString &name) {
@@ -31,6 +32,17 @@ QString installedFamily(const QString &family)
             return substitute;
     }
     return family;
+}
+
+// The same, looked up once per family: the machine's fonts stay as they are while the program
+// runs, and every group of controls of every window asks again.
+QString installedFamily(const QString &family)
+{
+    static QHash<QString, QString> chosen;
+    auto known = chosen.constFind(family);
+    if (known == chosen.cend())
+        known = chosen.insert(family, usableFamily(family));
+    return *known;
 }
 
 } // namespace
