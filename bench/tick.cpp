@@ -2,7 +2,7 @@
 // rounds of many ticks on a main window built as at start-up.
 #include "forms/application.h"
 #include "forms/session.h"
-#include "main/form1.h"
+#include "mainwindow/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>

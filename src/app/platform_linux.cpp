@@ -1,6 +1,6 @@
 // The start on the Linux desktops, X11 or Wayland.
 
-#include "platform.h"
+#include "app/platform.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // to an option goes to the console it was started from, and a start that fails says why in a
 // message box.
 
-#include "platform.h"
+#include "app/platform.h"
 
 #include "program/program.h"
 

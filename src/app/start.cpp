@@ -1,10 +1,10 @@
-#include "start.h"
+#include "app/start.h"
 
-#include "platform.h"
+#include "app/platform.h"
 
 #include "forms/application.h"
 #include "forms/session.h"
-#include "main/form1.h"
+#include "mainwindow/form1.h"
 #include "program/program.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "bandcolours.h"
+#include "colourcode/bandcolours.h"
 
 #include "colourcode/multipliers.h"
 

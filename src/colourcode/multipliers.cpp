@@ -1,4 +1,4 @@
-#include "multipliers.h"
+#include "colourcode/multipliers.h"
 
 namespace colourcode {
 

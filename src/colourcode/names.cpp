@@ -1,4 +1,4 @@
-#include "names.h"
+#include "colourcode/names.h"
 
 #include <QStringList>
 #include <QStringView>

@@ -1,7 +1,7 @@
-#include "nominal.h"
+#include "colourcode/nominal.h"
 
 #include "colourcode/multipliers.h"
-#include "forms/numbers.h"
+#include "formsvalues/numbers.h"
 
 using namespace Qt::StringLiterals;
 

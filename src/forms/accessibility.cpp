@@ -1,8 +1,8 @@
-#include "accessibility.h"
+#include "forms/accessibility.h"
 
-#include "controls.h"
+#include "forms/controls.h"
 
-#include "platformaccessibility.h"
+#include "forms/platformaccessibility.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "application.h"
+#include "forms/application.h"
 
-#include "accessibility.h"
-#include "fonts.h"
-#include "style.h"
+#include "forms/accessibility.h"
+#include "forms/fonts.h"
+#include "forms/style.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,7 +1,7 @@
-#include "controls.h"
+#include "forms/controls.h"
 
-#include "accessibility.h"
-#include "qtcolour.h"
+#include "forms/accessibility.h"
+#include "forms/qtcolour.h"
 
 #include <QAccessible>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "forms/fonts.h"
 
 #include <QFontDatabase>
 #include <QHash>

@@ -1,8 +1,8 @@
-#include "form.h"
+#include "forms/form.h"
 
-#include "accessibility.h"
-#include "qtcolour.h"
-#include "twips.h"
+#include "forms/accessibility.h"
+#include "forms/qtcolour.h"
+#include "formsvalues/twips.h"
 
 #include <QAction>
 #include <QApplication>

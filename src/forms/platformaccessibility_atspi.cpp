@@ -1,7 +1,7 @@
 // Assistive technology on the Linux desktops: AT-SPI, over the accessibility bus of D-Bus.
 
-#include "accessibility.h"
-#include "platformaccessibility.h"
+#include "forms/accessibility.h"
+#include "forms/platformaccessibility.h"
 
 #include <QAccessible>
 #include <QDBusArgument>

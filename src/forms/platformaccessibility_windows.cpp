@@ -3,8 +3,8 @@
 // control itself; a window's activation is raised from the very report that the AT-SPI side
 // holds back, and must reach it.
 
-#include "accessibility.h"
-#include "platformaccessibility.h"
+#include "forms/accessibility.h"
+#include "forms/platformaccessibility.h"
 
 namespace forms {
 

@@ -1,4 +1,4 @@
-#include "qtcolour.h"
+#include "forms/qtcolour.h"
 
 namespace forms {
 
@@ -13,7 +13,7 @@ QColor systemRoleColour(ColourValue role)
         return {10, 36, 106};
     case InactiveBorder:
         return {212, 208, 200};
-    default: // window text, and any role the windows never name
+    default: // window text, and any role the forms never name
         return {0, 0, 0};
     }
 }

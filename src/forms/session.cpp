@@ -1,6 +1,6 @@
-#include "session.h"
+#include "forms/session.h"
 
-#include "form.h"
+#include "forms/form.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -65,8 +65,8 @@ int QtSession::showMessageBox(const QString &prompt, int style, const QString &t
 void QtSession::End()
 {
     // Hide rather than close: closing the main window would ask the exit question again.
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows)
+    const auto topLevels = QApplication::topLevelWidgets();
+    for (QWidget *window : topLevels)
         window->hide();
     QCoreApplication::exit(0);
 }

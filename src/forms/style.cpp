@@ -1,4 +1,4 @@
-#include "style.h"
+#include "forms/style.h"
 
 #include <QPainter>
 #include <QProxyStyle>

@@ -1,7 +1,7 @@
 // The band mappings over any double, NaN and infinities included: a digit colour only for the
 // whole numbers 0 to 9, and a multiplier text only where it reads back as a number.
 #include "colourcode/bandcolours.h"
-#include "forms/numbers.h"
+#include "formsvalues/numbers.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 // The readout over any three texts: never a crash, and every caption it gives is either
 // "Нет данных" or a number the grammar reads followed by one of the four units.
 #include "colourcode/nominal.h"
-#include "forms/numbers.h"
+#include "formsvalues/numbers.h"
 
 #include <QLocale>
 #include <QString>

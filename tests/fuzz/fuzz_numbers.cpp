@@ -1,6 +1,6 @@
 // The number grammar over any text: what it reads survives the changes that must not change a
 // number, in both locales, and its two conversions agree.
-#include "forms/numbers.h"
+#include "formsvalues/numbers.h"
 
 #include <QLocale>
 #include <QString>

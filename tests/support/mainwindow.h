@@ -1,7 +1,8 @@
 #pragma once
 
-#include "forms/twips.h"
-#include "main/form1.h"
+#include "formsvalues/twips.h"
+#include "mainwindow/form1.h"
+#include "support/checks.h"
 #include "support/scriptedsession.h"
 
 #include <QAction>
@@ -17,12 +18,16 @@
 #include <memory>
 
 // The main window as a person meets it: shown, active, with the focus in the first field.
+// A test begins with HELD(main.shown()).
 struct MainWindow
 {
-    MainWindow()
+    MainWindow() { window->showCentred(); }
+
+    // Whether the window has become active, as the user's desktop makes it.
+    [[nodiscard]] bool shown() const
     {
-        window->showCentred();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        HELPER_VERIFY(QTest::qWaitForWindowActive(window.get()));
+        return true;
     }
 
     template<typename T>

@@ -1,8 +1,8 @@
-// Renders the program's windows to PNG files on the offscreen platform, without a display:
+// Renders the program's forms to PNG files on the offscreen platform, without a display:
 //   tsvetoznak-screenshots FOLDER
 #include "forms/application.h"
 #include "forms/session.h"
-#include "main/form1.h"
+#include "mainwindow/form1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Lets the readout timer tick and the windows paint.
+// Lets the readout timer tick and the forms paint.
 void settle()
 {
     QEventLoop loop;
@@ -38,8 +38,8 @@ bool save(QWidget *window, const QDir &folder, const QString &name)
 
 QWidget *topLevel(const QString &name)
 {
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
+    const auto topLevels = QApplication::topLevelWidgets();
+    for (QWidget *window : topLevels) {
         if (window->objectName() == name && window->isVisible())
             return window;
     }
