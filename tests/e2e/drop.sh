@@ -21,7 +21,9 @@ drag_onto_first_digit() { # drag_onto_first_digit TEXT [taken]
     geometry "$source_window"
     local from_x=$((x + 40)) from_y=$((y + 15))
     geometry "$main_window"
-    local to_x=$((x + 44)) to_y=$(($(client_top) + 33))
+    local to_x to_y
+    read -r to_x to_y <<<"$first_digit"
+    to_x=$((x + to_x)) to_y=$(($(client_top) + to_y))
     said() { grep -qx "$1" "$work/source.out"; }
     xdotool mousemove "$from_x" "$from_y" mousedown 1 mousemove $((from_x + 20)) "$from_y"
     wait_for said "drag started" || fail "no drag started from the source"

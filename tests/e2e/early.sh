@@ -16,11 +16,11 @@ stop_program() {
 # keeps the program running.
 launch_program
 wmctrl -i -c "$main_window"
-wait_for shows_windows 'Завершение работы' 1 || fail "the close request at start asked nothing"
+wait_for shows_titled 'Завершение работы' 1 || fail "the close request at start asked nothing"
 wait_for has_focus "$(xdotool search --onlyvisible --name '^Завершение работы$' | head -n 1)" \
     || fail "the question did not take the keyboard"
 xdotool key Escape
-wait_for shows_windows 'Завершение работы' 0 || fail "the question stayed"
+wait_for shows_titled 'Завершение работы' 0 || fail "the question stayed"
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended on No"
 stop_program
 
@@ -28,17 +28,17 @@ stop_program
 launch_program
 xdotool type --delay 40 47100
 xdotool key F5
-wait_for sh -c "xwininfo -id $main_window | grep -q 'Width: $(scaled 629)'" \
-    || fail "F5 at start did not solve"
+wait_for width_is "$wide_width" || fail "F5 at start did not solve"
 top=$(client_top)
 screenshot
-band() { pixel $((x + $(scaled "$1"))) $((top + $(scaled 60))); }
-expect_eq "bands typed at start" "$(band 364) $(band 380) $(band 396)" "FFFF00 8000FF FF0000"
+expect_eq "bands typed at start" "$(at $(band_point 1)) $(at $(band_point 2)) $(at $(band_point 3))" \
+    "FFFF00 8000FF FF0000"
 stop_program
 
 # A click on "5%", placed by the window's size alone: the option chosen.
 launch_program
 top=$((y + menu_bar))
-xdotool mousemove $((x + $(scaled 133))) $((top + $(scaled 70))) click 1
+read -r option_x option_y <<<"$five_percent"
+xdotool mousemove $((x + $(scaled "$option_x"))) $((top + $(scaled "$option_y"))) click 1
 wait_for five_percent_chosen || fail "the click at start did not choose 5%"
 echo "early input: passed"

@@ -6,7 +6,7 @@ start_display
 start_program
 
 xdotool key F1
-wait_for shows_windows 'Помощь' 1 || fail "the help window did not open"
+wait_for shows_titled 'Помощь' 1 || fail "the help window did not open"
 activate_main
 ask_exit_from_menu
 xdotool key Return

@@ -14,21 +14,21 @@ expect_state() {
             | grep -q 'Height: $((menu_bar + want_client_height))\$'" \
         || { geometry "$main_window"; fail "$label: ${width}x$((height - menu_bar))"; }
 }
-clear_entry() { click_client 395 103; }
+clear_entry() { click_client $clear_command; }
 
-expect_state "start" 496 120
+expect_state "start" "$narrow_width" "$collapsed_height"
 xdotool key F4
-expect_state "legend shown" 629 120
+expect_state "legend shown" "$wide_width" "$collapsed_height"
 xdotool key F3
-expect_state "expanded" 629 253
+expect_state "expanded" "$wide_width" "$expanded_height"
 xdotool key F4
-expect_state "expanded, legend hidden" 496 253
+expect_state "expanded, legend hidden" "$narrow_width" "$expanded_height"
 clear_entry
-expect_state "cleared, still expanded" 496 253
+expect_state "cleared, still expanded" "$narrow_width" "$expanded_height"
 xdotool key F3
-expect_state "collapsed" 496 120
+expect_state "collapsed" "$narrow_width" "$collapsed_height"
 xdotool key F4
-expect_state "legend shown again" 629 120
+expect_state "legend shown again" "$wide_width" "$collapsed_height"
 clear_entry
-expect_state "cleared" 496 120
+expect_state "cleared" "$narrow_width" "$collapsed_height"
 echo "geometry: passed"

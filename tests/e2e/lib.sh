@@ -9,11 +9,38 @@ readonly program=$1
 # The device pixel ratio the program runs at: 2 doubles every size and offset on the screen,
 # 1.25 makes them a quarter larger.
 readonly scale=${TSVETOZNAK_E2E_SCALE:-1}
+readonly scale_percent=$(awk -v s="$scale" 'BEGIN { printf "%d\n", s * 100 + 0.5 }')
 # A length in logical pixels as device pixels on the screen, rounded to the nearest.
 scaled() {
-    awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d\n", n * s + (n < 0 ? -0.5 : 0.5) }'
+    echo $((($1 * scale_percent + ($1 < 0 ? -50 : 50)) / 100))
 }
 source "$(dirname "${BASH_SOURCE[0]}")/../support/literals.env"
+
+# The layout as the tests meet it, from its places in twips, 15 to a logical pixel:
+# px TWIPS is the nearest logical pixel.
+px() { echo $((($1 + 7) / 15)); }
+# The main window's client area: its width with the legend hidden and shown (the outer width
+# 7500 or 9500 twips, less 60 of the frame), its height collapsed and expanded (the outer
+# height 2450 or 4440, less 650 of the frame and the menu bar).
+readonly narrow_width=$(px $((7500 - 60))) wide_width=$(px $((9500 - 60)))
+readonly collapsed_height=$(px $((2450 - 650))) expanded_height=$(px $((4440 - 650)))
+# Points of the main window's client area, "X Y" in logical pixels: the first-digit field's
+# middle (Text13 at 360, 240 in Frame2 at 120, 120, 375 × 285), the dot of "5%" (Option3 at
+# 1800, 240 in Frame8 at 120, 720), "Очистить" (Label4 at 5640, 1440), the body beside the
+# first band (Shape5 from 5040) and the middle of band N, 1 to 4 (Shape1 to Shape4, 240 apart
+# from 5400, 600 to 1215 high).
+readonly first_digit="$(px $((120 + 360 + 187))) $(px $((120 + 240 + 142)))"
+readonly five_percent="$(px $((120 + 1800 + 90))) $(px $((720 + 240 + 90)))"
+readonly clear_command="$(px $((5640 + 285))) $(px $((1440 + 105)))"
+readonly body_point="$(px $((5040 + 135))) $(px $((600 + 300)))"
+band_point() { echo "$(px $((5400 + 240 * ($1 - 1) + 60))) $(px $((600 + 300)))"; }
+# The first entry of the menu bar, "Основное меню", 40 pixels in from the window's left.
+readonly main_menu_x=40
+# Points of the client areas of the help window and the about window: the help window's
+# "Выход" (Label1 at 5880, 3960, 735 × 315) and the about window's "ОК" (Command1 at 2640,
+# 4440, 615 × 315).
+readonly help_exit="$(px $((5880 + 360))) $(px $((3960 + 150)))"
+readonly about_ok="$(px $((2640 + 300))) $(px $((4440 + 150)))"
 readonly main_title=$MAIN_TITLE
 work=$(mktemp -d)
 pids=()
@@ -28,7 +55,10 @@ cleanup() {
         wait "$pid" 2>/dev/null || patience=10 wait_for sh -c "! kill -0 $pid" \
             || kill -KILL "$pid" 2>/dev/null || true
     done
-    rm -rf "$work"
+    # What else may still write into the work folder has ended first (under Wine, its server).
+    declare -F end_writers >/dev/null && end_writers
+    # A clean-up never turns a test's result: what cannot be removed is told and left.
+    rm -rf "$work" 2>/dev/null || echo "note: $work could not be removed whole" >&2
 }
 trap cleanup EXIT
 
@@ -113,6 +143,7 @@ program_command() {
 # Starts the program and returns as soon as its main window is on the screen and has the
 # keyboard, drawn or not.
 launch_program() {
+    rm -f "$work/menu_bar"
     program_command >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
@@ -120,7 +151,7 @@ launch_program() {
         || fail "the main window did not appear"
     main_window=$(xdotool search --onlyvisible --name "^$main_title\$" | head -n 1)
     geometry "$main_window"
-    menu_bar=$((height - $(scaled 120)))
+    menu_bar=$((height - $(scaled "$collapsed_height")))
     wait_for has_focus "$main_window" || fail "the main window has no keyboard focus"
 }
 
@@ -140,14 +171,14 @@ has_focus() {
     [ "$(xdotool getwindowfocus)" = "$1" ]
 }
 
-windows_named() {
+titled_count() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
 }
 
-# Whether exactly the given number of windows titled so are on the screen. Meant for wait_for,
+# Whether the screen shows exactly the given number of windows of that title. Meant for wait_for,
 # which runs its command afresh on every try.
-shows_windows() {
-    [ "$(windows_named "$1")" = "$2" ]
+shows_titled() {
+    [ "$(titled_count "$1")" = "$2" ]
 }
 
 # Sets x, y (absolute, of the client window), width and height of a window.
@@ -159,38 +190,70 @@ geometry() {
         /Height/ { printf "height=%d\n", $2 }')"
 }
 
+# The main window as the screen shows it now, decoded once: every pixel the test reads is read
+# from this picture, by the screen's coordinates.
 screenshot() {
-    import -window root "$work/shot.png"
+    geometry "$main_window"
+    import -window "$main_window" -depth 8 "$work/shot.ppm"
+    echo "$x $y" >"$work/shot.origin"
 }
 
-# The colour at an absolute point of the last screenshot, as RRGGBB.
+# Takes a picture of the whole screen as the one that pixel reads.
+load_picture() {
+    convert "$1" -depth 8 "$work/shot.ppm"
+    echo "0 0" >"$work/shot.origin"
+}
+
+# The colours of a rectangle of the picture, as RRGGBB, one a line, row by row: region X Y WIDTH
+# HEIGHT, by the screen's coordinates. The picture's header is "P6", its width and height, and
+# its largest value, 255, each on a line of its own; rows of RGB follow. The rows are read in
+# one go, a row of the picture to a line, of which the rectangle's part is kept.
+region() {
+    local magic size maximum left upper
+    { read -r magic; read -r size; read -r maximum; } <"$work/shot.ppm"
+    [ "$magic" = P6 ] && [ "$maximum" = 255 ] || fail "not a picture of 8-bit RGB: $magic $maximum"
+    read -r left upper <"$work/shot.origin"
+    local row=$((${size%% *} * 3))
+    local start=$((${#magic} + ${#size} + ${#maximum} + 3 + ($2 - upper) * row + ($1 - left) * 3))
+    od -An -v -tx1 -w"$row" -j "$start" -N $((($4 - 1) * row + $3 * 3)) "$work/shot.ppm" \
+        | awk -v n="$3" '{ for (i = 1; i < 3 * n; i += 3) print toupper($i $(i + 1) $(i + 2)) }'
+}
+
+# The colour at an absolute point of the picture, as RRGGBB.
 pixel() {
-    convert "$work/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c 1-6
+    region "$1" "$2" 1 1
 }
 
 # The main window's client area lies below its menu bar: the first row, from the top of the
 # window, in the window's background colour.
+# The menu bar's height does not change while the program runs, so it is found once.
 client_top() {
+    if [ ! -s "$work/menu_bar" ]; then
+        screenshot
+        region $((x + 2)) "$y" 1 "$height" | awk '$0 == "D4D0C8" { print NR - 1; exit }' \
+            >"$work/menu_bar"
+        [ -s "$work/menu_bar" ] || fail "no client area below the menu bar"
+    fi
     geometry "$main_window"
-    screenshot
-    local row
-    for ((row = y; row < y + height; row++)); do
-        if [ "$(pixel $((x + 2)) "$row")" = D4D0C8 ]; then
-            echo "$row"
-            return
-        fi
-    done
-    fail "no client area below the menu bar"
+    echo $((y + $(cat "$work/menu_bar")))
 }
 
-# The main window as it starts: its title, and 496 × 120 pixels of client area below the menu
-# bar. Leaves the top of the client area in top, and the window's geometry.
+# The main window as it starts: its title, and its narrow, collapsed client area below the
+# menu bar. Leaves the top of the client area in top, and the window's geometry.
 expect_started_window() {
     expect_eq "title" "$(xdotool getwindowname "$main_window")" "$main_title"
     top=$(client_top)
     geometry "$main_window"
-    expect_eq "client width" "$width" 496
-    expect_eq "client height" $((y + height - top)) 120
+    expect_eq "client width" "$width" "$(scaled "$narrow_width")"
+    expect_eq "client height" $((y + height - top)) "$(scaled "$collapsed_height")"
+}
+
+# Whether the main window's client area is so many logical pixels wide, within the one device
+# pixel that a fractional scale may round it by. Meant for wait_for.
+width_is() {
+    geometry "$main_window"
+    local off=$((width - $(scaled "$1")))
+    [ "${off#-}" -le 1 ]
 }
 
 # "Выход" chosen from the menu bar with keys: Alt takes the keyboard to the menu bar, and Left
@@ -198,20 +261,43 @@ expect_started_window() {
 ask_exit_from_menu() {
     xdotool key alt
     xdotool key Left Return
-    wait_for shows_windows 'Завершение работы' 1 || fail "Выход asked nothing"
+    wait_for shows_titled 'Завершение работы' 1 || fail "Выход asked nothing"
 }
 
-# Clicks at a point of the main window's client area, in logical pixels.
+# Clicks at a point of the main window's client area: click_client X Y, in logical pixels.
 click_client() {
     geometry "$main_window"
     xdotool mousemove $((x + $(scaled "$1"))) $(($(client_top) + $(scaled "$2"))) click 1
 }
 
+# The colour at a point of the main window's client area on the last screenshot: at X Y, in
+# logical pixels. Needs x of the main window and top of its client area.
+at() {
+    pixel $((x + $(scaled "$1"))) $((top + $(scaled "$2")))
+}
+
+# The four bands' colours on the screen now, "B1 B2 B3 B4". Needs x and top.
+bands() {
+    screenshot
+    local band
+    for band in 1 2 3 4; do
+        at $(band_point "$band")
+    done | paste -sd ' '
+}
+bands_are() {
+    [ "$(bands)" = "$1" ]
+}
+# The bands awaited, then told: Wine shows the window's new size before its new picture.
+expect_bands() { # expect_bands WHAT "B1 B2 B3 B4"
+    wait_for bands_are "$2" || true
+    expect_eq "$1" "$(bands)" "$2"
+}
+
 # Whether "5%" shows the dot at its centre, in the caption's colour: the option is chosen. Needs
-# x of the main window and top of its client area.
+# x and top.
 five_percent_chosen() {
     screenshot
-    [ "$(pixel $((x + $(scaled 134))) $((top + $(scaled 70))))" = 3A6EA5 ]
+    [ "$(at $five_percent)" = 3A6EA5 ]
 }
 
 activate_main() {

@@ -13,7 +13,7 @@ window_in() {
     locale=$1
     start_program
     top=$(client_top)
-    click_client 133 70
+    click_client $five_percent
     wait_for five_percent_chosen || fail "under $locale the click did not choose 5%"
     import -window "$main_window" "$work/$2.png"
     kill "$program_pid"

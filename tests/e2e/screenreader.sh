@@ -141,7 +141,7 @@ await brailled 6 "4,7 КОм"
 end_step 6
 # 7: "5%" chosen, then solved.
 top=$(client_top)
-click_client 133 70
+click_client $five_percent
 wait_for five_percent_chosen || fail "the click did not choose 5%"
 xdotool key F5
 await brailled 7 "$answer"
@@ -159,7 +159,7 @@ end_step 9
 # to it. The button is heard in step 12, when the window becomes active again. For the same
 # reason no step presses a key before Orca has said what the last one brought.
 xdotool key F1
-wait_for shows_windows "Помощь" 1 || fail "F1 did not open the help window"
+wait_for shows_titled "Помощь" 1 || fail "F1 did not open the help window"
 help_window=$(xdotool search --onlyvisible --name "^Помощь\$" | head -n 1)
 await spoken 10 "Помощь frame"
 end_step 10
@@ -174,7 +174,7 @@ await spoken 12 "Выход button"
 end_step 12
 # 13: the help window closed by Escape, the focus heard again in the main window.
 xdotool key Escape
-if ! wait_for shows_windows "Помощь" 0; then
+if ! wait_for shows_titled "Помощь" 0; then
     problems+=("Escape did not close the help window")
     xdotool key Return
 fi
@@ -182,14 +182,14 @@ await spoken 13 "5%" starting
 end_step 13
 # 14: "Очистить" clicked, the focus back in the first field.
 activate_main
-click_client 395 103
+click_client $clear_command
 await brailled 14 "Поля и полосы очищены"
 end_step 14
 # 15: "Решить" without data; its box heard, closed, and the focus heard again.
 xdotool key F5
 await spoken 15 "ОК button"
 xdotool key Escape
-wait_for shows_windows "$PROGRAM_TITLE" 0 || fail "Escape did not close the message box"
+wait_for shows_titled "$PROGRAM_TITLE" 0 || fail "Escape did not close the message box"
 await spoken 15 "1 цифра text"
 end_step 15
 # 16: another program takes the activation, then the main window gets it back.

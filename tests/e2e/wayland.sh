@@ -27,12 +27,15 @@ mkdir "$shots"
 painted() {
     rm -f "$shots"/*.png
     (cd "$shots" && weston-screenshooter) >/dev/null 2>&1 || return 1
-    mv "$shots"/*.png "$work/shot.png"
-    local body band
-    body=$(convert "$work/shot.png" -fill black +opaque '#FFC080' -format '%@' info: 2>/dev/null)
+    load_picture "$shots"/*.png
+    local body band band_x
+    body=$(convert "$work/shot.ppm" -fill black +opaque '#FFC080' -format '%@' info: 2>/dev/null)
     [[ $body =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
-    for band in 26 42 58 74; do
-        pixel $((BASH_REMATCH[3] + band)) $((BASH_REMATCH[4] + BASH_REMATCH[2] / 2))
+    # The body's inside starts within its outline of 2 pixels, from the body's left.
+    local left=$((BASH_REMATCH[3] - $(px 5040) - 2)) middle=$((BASH_REMATCH[4] + BASH_REMATCH[2] / 2))
+    for band in 1 2 3 4; do
+        read -r band_x _ <<<"$(band_point "$band")"
+        pixel $((left + band_x)) "$middle"
     done | paste -sd ' '
 }
 solved() { [ "$(painted)" = "FFFF00 8000FF FF0000 DDC102" ]; }

@@ -30,7 +30,7 @@ expect_eq "names at start" "$(names)" "Нет данных
 
 xdotool type --delay 40 47100
 top=$(client_top)
-click_client 133 70
+click_client $five_percent
 wait_for five_percent_chosen || fail "the click did not choose 5%"
 xdotool key F5
 solved() { names | grep -qx 'Резистор: Желтый, Фиолетовый, Красный, Золотой'; }
@@ -50,16 +50,16 @@ buttons() {
         | paste -sd ' '
 }
 cleared() { names | grep -qx 'Нет данных'; }
-click_client 395 103
+click_client $clear_command
 wait_for cleared || fail "Очистить did not clear the readout"
 xdotool key F5
-wait_for shows_windows "$PROGRAM_TITLE" 1 || fail "F5 without data showed no box"
+wait_for shows_titled "$PROGRAM_TITLE" 1 || fail "F5 without data showed no box"
 expect_eq "buttons of the box of F5 without data" "$(buttons "$PROGRAM_TITLE")" "ОК"
 xdotool key Return
-wait_for shows_windows "$PROGRAM_TITLE" 0 || fail "Enter did not close the box"
+wait_for shows_titled "$PROGRAM_TITLE" 0 || fail "Enter did not close the box"
 activate_main
 ask_exit_from_menu
 expect_eq "buttons of the exit question" "$(buttons 'Завершение работы')" "Да Нет"
 xdotool key Escape
-wait_for shows_windows 'Завершение работы' 0 || fail "Escape did not close the question"
+wait_for shows_titled 'Завершение работы' 0 || fail "Escape did not close the question"
 echo "windows automation: passed"

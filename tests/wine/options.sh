@@ -17,7 +17,7 @@ wine "$program" -platform nosuchplatform >"$work/failed.log" 2>&1 &
 failed=$!
 pids+=("$failed")
 boxes="($PROGRAM_COMMAND|$PROGRAM_NAME)"
-wait_for shows_windows "$boxes" 1 || fail "the failed start showed no box"
+wait_for shows_titled "$boxes" 1 || fail "the failed start showed no box"
 box=$(xdotool search --onlyvisible --name "^$boxes\$" | head -n 1)
 xdotool windowactivate --sync "$box"
 wait_for has_focus "$box" || fail "the box did not take the keyboard"

@@ -30,3 +30,10 @@ start_display() {
 program_command() {
     exec wine "$program"
 }
+
+# A Wine program or a query of the registry may have started a server of the prefix's own,
+# which writes into it until it ends.
+end_writers() {
+    wineserver --kill 2>/dev/null || true
+    wineserver --wait 2>/dev/null || true
+}
