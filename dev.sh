@@ -63,65 +63,60 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-# A fresh Debian 13 root with the checkout as it is (committed or not, build trees left out),
-# its kernel file systems bound in; it is unmounted and removed however the run ends.
-debian13_root=""
-remove_debian13_root() {
-    [ -n "$debian13_root" ] || return 0
-    as_root umount -R -l "$debian13_root/proc" "$debian13_root/sys" "$debian13_root/dev" \
-        2>/dev/null || true
-    as_root rm -rf --one-file-system "$debian13_root"
+# A Debian 13 root, in which ./dev.sh runs as on a machine of that release: in_debian13 ROOT
+# copy|bind COMMAND. The root is made with mmdebstrap where ROOT holds none yet; the checkout is
+# copied into it as it stands (committed or not, build trees left out), or bound into it; the
+# kernel's file systems are bound in and unmounted however the command ends.
+mounted_root=""
+unmount_root() {
+    [ -n "$mounted_root" ] || return 0
+    as_root umount -R -l "$mounted_root/work/main" "$mounted_root/proc" "$mounted_root/sys" \
+        "$mounted_root/dev" 2>/dev/null || true
+    mounted_root=""
 }
-
-test_debian13() {
+in_debian13() {
+    local root=$1 checkout=$2 command=$3
     install_missing mmdebstrap
-    debian13_root=$(as_root mktemp -d /var/tmp/tsvetoznak-debian13.XXXXXX)
-    trap remove_debian13_root EXIT
-    local root=$debian13_root
-    as_root mmdebstrap --variant=apt --include=sudo,git,ca-certificates trixie "$root"
+    if [ ! -e "$root/etc/debian_version" ]; then
+        as_root rm -rf --one-file-system "$root"
+        as_root mkdir -p "$root"
+        as_root mmdebstrap --variant=apt --include=sudo,git,ca-certificates trixie "$root"
+    fi
     as_root cp /etc/resolv.conf "$root/etc/resolv.conf"
     as_root mkdir -p "$root/work/main"
-    git ls-files -z --cached --others --exclude-standard \
-        | as_root tar -C . --null -T - -cf - | as_root tar -C "$root/work/main" -xf -
+    mounted_root=$root
+    trap unmount_root EXIT
+    if [ "$checkout" = copy ]; then
+        git ls-files -z --cached --others --exclude-standard \
+            | as_root tar -C . --null -T - -cf - | as_root tar -C "$root/work/main" -xf -
+    else
+        as_root mount --bind "$PWD" "$root/work/main"
+    fi
     as_root mount -t proc proc "$root/proc"
     as_root mount --rbind /sys "$root/sys"
     as_root mount --make-rslave "$root/sys"
     as_root mount --rbind /dev "$root/dev"
     as_root mount --make-rslave "$root/dev"
-    mkdir -p build-debian13
+    local status=0
     as_root chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root TERM=dumb \
-        /work/main/dev.sh test 2>&1 | tee build-debian13/test.log
+        /work/main/dev.sh "$command" || status=$?
+    unmount_root
+    return "$status"
 }
 
-# A Debian 13 root kept in the cache, with the checkout bound into it, for building and testing
-# the Windows program where the release's Qt is older than 6.8: in_windows_root COMMAND runs
-# ./dev.sh COMMAND there. The root is unmounted however the command ends.
-windows_root=$windows_cache/debian13
-unmount_windows_root() {
-    as_root umount -R -l "$windows_root/work/main" "$windows_root/proc" "$windows_root/sys" \
-        "$windows_root/dev" 2>/dev/null || true
+# ./dev.sh test in a fresh Debian 13 root, removed however the run ends; the log is kept.
+fresh_root=""
+remove_fresh_root() {
+    [ -n "$fresh_root" ] || return 0
+    mounted_root=$fresh_root
+    unmount_root
+    as_root rm -rf --one-file-system "$fresh_root"
 }
-in_windows_root() {
-    install_missing mmdebstrap
-    trap unmount_windows_root EXIT
-    if [ ! -e "$windows_root/etc/debian_version" ]; then
-        as_root rm -rf --one-file-system "$windows_root"
-        as_root mkdir -p "$windows_cache"
-        as_root mmdebstrap --variant=apt --include=sudo,ca-certificates trixie "$windows_root"
-    fi
-    as_root cp /etc/resolv.conf "$windows_root/etc/resolv.conf"
-    as_root mkdir -p "$windows_root/work/main"
-    as_root mount --bind "$PWD" "$windows_root/work/main"
-    as_root mount -t proc proc "$windows_root/proc"
-    as_root mount --rbind /sys "$windows_root/sys"
-    as_root mount --make-rslave "$windows_root/sys"
-    as_root mount --rbind /dev "$windows_root/dev"
-    as_root mount --make-rslave "$windows_root/dev"
-    local status=0
-    as_root chroot "$windows_root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-        TERM=dumb /work/main/dev.sh "$1" || status=$?
-    unmount_windows_root
-    return "$status"
+test_debian13() {
+    fresh_root=$(as_root mktemp -d /var/tmp/tsvetoznak-debian13.XXXXXX)
+    trap remove_fresh_root EXIT
+    mkdir -p build-debian13
+    in_debian13 "$fresh_root" copy test 2>&1 | tee build-debian13/test.log
 }
 
 # Whether this release's Qt is recent enough to build Qt 6.8 for Windows with.
@@ -135,7 +130,9 @@ build_windows() {
         install_missing "${windows_packages[@]}"
         as_root packaging/windows/build.sh . "$windows_cache" build-windows
     else
-        in_windows_root windows
+        # Qt 6.8's own tools build Qt 6.8 for Windows: in a Debian 13 root kept in the cache,
+        # with the checkout bound in.
+        in_debian13 "$windows_cache/debian13" bind windows
     fi
 }
 
@@ -146,7 +143,7 @@ test_windows() {
     local status=0
     tests/wine/run.sh build-windows || status=1
     if ! has_qt68; then
-        in_windows_root test-windows || status=1
+        in_debian13 "$windows_cache/debian13" bind test-windows || status=1
     fi
     return "$status"
 }
@@ -193,9 +190,9 @@ soak)
     install_missing "${build_packages[@]}"
     cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
     cmake --build build-release --target tst_session
-    QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 LANG=C.UTF-8 \
-        TSVETOZNAK_SESSION_ACTIONS=${TSVETOZNAK_SESSION_ACTIONS:-100000} \
-        ./build-release/tests/tst_session
+    # Run as CTest runs it, in the tests' environment, with its output shown.
+    TSVETOZNAK_SESSION_ACTIONS=${TSVETOZNAK_SESSION_ACTIONS:-100000} \
+        ctest --test-dir build-release -R '^session$' --verbose
     ;;
 test-debian13)
     test_debian13
