@@ -175,7 +175,7 @@ titled_count() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
 }
 
-# Whether the screen shows exactly the given number of windows of that title. Meant for wait_for,
+# Whether the title is on the screen exactly the given number of times. Meant for wait_for,
 # which runs its command afresh on every try.
 shows_titled() {
     [ "$(titled_count "$1")" = "$2" ]
