@@ -19,7 +19,9 @@ close_box() {
 close_box
 xdotool key Escape
 wait_for shows_titled 'Завершение работы' 0 || fail "the question stayed"
-# Still running and still taking keys: F4 opens the legend.
+# Still running and still taking keys, once the window manager has given them back: F4 opens
+# the legend.
+wait_for has_focus "$main_window" || fail "the main window did not get the keyboard back"
 xdotool key F4
 wait_for width_is "$wide_width" || fail "the program ended on No"
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended on No"

@@ -7,8 +7,9 @@ readonly drag_source=$2
 start_display
 start_program
 
-# Drags the whole text of a fresh drag source onto Text13, then prints what the source holds. A
-# drop that the field takes waits for the field to say so before the button is let go.
+# Drags the whole text of a fresh drag source onto Text13, then keeps what the source holds in
+# $work/left. A drop that the field takes waits for the field to say so before the button is let
+# go. Run in the test's own shell, so that a failure ends the test.
 drag_onto_first_digit() { # drag_onto_first_digit TEXT [taken]
     "$drag_source" "$1" >"$work/source.out" 2>"$work/source.log" &
     local source_pid=$!
@@ -37,11 +38,15 @@ drag_onto_first_digit() { # drag_onto_first_digit TEXT [taken]
     fi
     xdotool mouseup 1
     wait_for said "drag ended" || fail "the drag of '$1' did not end"
-    grep -vx "drag started\|the target takes it\|drag ended" "$work/source.out" | tail -n 1
+    grep -vx "drag started\|the target takes it\|drag ended" "$work/source.out" | tail -n 1 \
+        >"$work/left" || true
     kill "$source_pid"
 }
 
-expect_eq "the drag source after a refused drop" "$(drag_onto_first_digit abc)" abc
-expect_eq "the drag source after a drop too long" "$(drag_onto_first_digit 12)" 12
-expect_eq "the drag source after a digit was moved" "$(drag_onto_first_digit 5 taken)" ""
+drag_onto_first_digit abc
+expect_eq "the drag source after a refused drop" "$(cat "$work/left")" abc
+drag_onto_first_digit 12
+expect_eq "the drag source after a drop too long" "$(cat "$work/left")" 12
+drag_onto_first_digit 5 taken
+expect_eq "the drag source after a digit was moved" "$(cat "$work/left")" ""
 echo "drop: passed"
