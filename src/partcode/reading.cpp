@@ -315,6 +315,15 @@ QString nominalText(Decimal nominal, const QLocale &locale)
     return inUnit(nominal, unit, locale) + u' ' + QString::fromUtf16(unit.name);
 }
 
+std::optional<Tolerance> earlierTolerance(Colour colour)
+{
+    for (const iec60062::EarlierMeaning &earlier : iec60062::EarlierTolerances) {
+        if (earlier.colour == colour)
+            return earlier.tolerance;
+    }
+    return std::nullopt;
+}
+
 QString toleranceText(Tolerance tolerance, const QLocale &locale)
 {
     return u"±"_s + decimalText({tolerance, -2}, locale) + u" %"_s;

@@ -92,6 +92,8 @@ void tst_PartCode::colourTable()
     QFETCH(QList<int>, meaning);
     const iec60062::ColourMeaning &row = iec60062::meaning(colour);
     QCOMPARE(row.colour, colour);
+    // Grey's ±0,05 % of earlier editions is told beside the current ±0,01 %.
+    QCOMPARE(partcode::earlierTolerance(colour).value_or(-1), colour == Colour::Grey ? 5 : -1);
     QCOMPARE(QList({row.figure.value_or(-1), row.multiplier.value_or(-1),
                  row.tolerance.value_or(-1), row.temperatureCoefficient.value_or(-1)}),
         meaning);

@@ -74,6 +74,9 @@ std::optional<Decimal> parseNominal(QStringView text, const QLocale &locale = QL
 // The nominal in the main window's words and units, the decimal separator the locale's:
 // "10 КОм", "4,7 Ом", "0,47 Ом".
 QString nominalText(Decimal nominal, const QLocale &locale = QLocale());
+// The tolerance that earlier editions and many makers' tables give a tolerance band's colour,
+// where it differs from the current edition's: grey's ±0,05 %.
+std::optional<Tolerance> earlierTolerance(Colour colour);
 // A tolerance as "±1 %" or "±0,05 %".
 QString toleranceText(Tolerance tolerance, const QLocale &locale = QLocale());
 // The tolerance and the range it allows: "±1 %: от 9,9 до 10,1 КОм".
