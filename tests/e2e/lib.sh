@@ -143,7 +143,6 @@ program_command() {
 # Starts the program and returns as soon as its main window is on the screen and has the
 # keyboard, drawn or not.
 launch_program() {
-    rm -f "$work/menu_bar"
     program_command >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
@@ -225,17 +224,14 @@ pixel() {
 }
 
 # The main window's client area lies below its menu bar: the first row, from the top of the
-# window, in the window's background colour.
-# The menu bar's height does not change while the program runs, so it is found once.
+# window, in the window's background colour, read from a picture of one column of the window.
 client_top() {
-    if [ ! -s "$work/menu_bar" ]; then
-        screenshot
-        region $((x + 2)) "$y" 1 "$height" | awk '$0 == "D4D0C8" { print NR - 1; exit }' \
-            >"$work/menu_bar"
-        [ -s "$work/menu_bar" ] || fail "no client area below the menu bar"
-    fi
     geometry "$main_window"
-    echo $((y + $(cat "$work/menu_bar")))
+    local below
+    below=$(import -window "$main_window" -crop "1x$height+2+0" +repage -depth 8 txt:- \
+        | awk -F '[,:]' '/#D4D0C8/ && !found { found = $2 + 1 } END { if (found) print found; else exit 1 }') \
+        || fail "no client area below the menu bar"
+    echo $((y + below - 1))
 }
 
 # The main window as it starts: its title, and its narrow, collapsed client area below the

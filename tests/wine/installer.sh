@@ -7,7 +7,9 @@ readonly setup=$program
 start_display
 
 # Everything under the prefix's drive and in its user registry, as lists to compare.
-prefix_files() { (cd "$WINEPREFIX/drive_c" && find . | sort); }
+# Wine's own folder, which it goes on setting up by itself (its driver store, say), is left out:
+# the installer writes nothing there.
+prefix_files() { (cd "$WINEPREFIX/drive_c" && find . -path ./windows -prune -o -print | sort); }
 uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$APP_ID"
 prefix_files >"$work/files-before"
 
