@@ -405,6 +405,8 @@ std::optional<Neighbours> neighbours(Decimal nominal, QStringView seriesName)
                 above = value;
         }
     }
+    if (!below || !above)
+        return std::nullopt;
     return Neighbours {*below, *above};
 }
 

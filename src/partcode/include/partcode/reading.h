@@ -35,8 +35,6 @@ struct Decimal
 {
     std::int64_t digits = 0;
     int exponent = 0;
-
-    friend bool operator==(const Decimal &, const Decimal &) = default;
 };
 
 // What a whole part says: its nominal in ohms, as its figures and the multiplier's power of ten,
@@ -50,7 +48,6 @@ struct Reading
     std::optional<int> temperatureCoefficient;
 
     Decimal nominal() const { return {figures, power}; }
-    friend bool operator==(const Reading &, const Reading &) = default;
 };
 
 // The bands as chosen so far, in reading order; a band not yet chosen is empty.
