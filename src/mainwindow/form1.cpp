@@ -9,6 +9,7 @@
 #include "mainwindow/geometry.h"
 #include "mainwindow/readoutspeech.h"
 #include "program/program.h"
+#include "readingwindow/readingwindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -36,9 +37,10 @@ Form1::Form1(forms::Session &session)
 
 Form1::~Form1()
 {
-    // The help window and the about window have no owner; they go with the program's main window.
+    // The other windows have no owner; they go with the program's main window.
     delete m_form2;
     delete m_form3;
+    delete m_readingWindow;
 }
 
 void Form1::connectHandlers()
@@ -85,6 +87,9 @@ void Form1::createMenu()
     // Captioned by Form_Load, as every start of the window does.
     Lbl2 = item(upr, u"Lbl2"_s, QString(), Qt::Key_F4, &Form1::Lbl2_Click);
     Command1 = item(upr, u"Command1"_s, u"Решить"_s, Qt::Key_F5, &Form1::Command1_Click);
+    // Beyond the three commands of the main window, after them: the colours read the other way.
+    readColours = item(
+        upr, u"readColours"_s, u"Номинал по цветам"_s, Qt::Key_F6, &Form1::openReadingWindow);
 
     help = addMenu(u"Помощь"_s);
     help->setObjectName(u"help"_s);

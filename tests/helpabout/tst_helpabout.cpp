@@ -62,9 +62,11 @@ private Q_SLOTS:
     void endClosesEveryWindow();
 };
 
+// The window that reads a part's colours is opened the same way.
 void tst_HelpAbout::eachWindowOpensOnce_data()
 {
     addWindowRows();
+    QTest::newRow("reading") << Qt::Key_F6 << u"Определяем номинал из цветов резистора"_s;
 }
 
 void tst_HelpAbout::eachWindowOpensOnce()

@@ -111,10 +111,12 @@ bool ask(Form1 &window, Asking way)
         QTest::keyClick(&window, Qt::Key_F5);
         break;
     case Asking::SolveMenuKeys:
-        // "Решить" is the last item of the first menu.
+        // "Решить" is the last of the main window's own items of the first menu, above
+        // "Номинал по цветам".
         QTest::keyClick(&window, Qt::Key_Alt);
         QTest::keyClick(bar, Qt::Key_Return);
         HELPER_VERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
         break;
@@ -397,7 +399,7 @@ void tst_Commands::functionKeysActWhileAMenuIsOpen_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<Qt::Key>("key");
     for (const char *menu : {"upr", "help"}) {
-        for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5})
+        for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6})
             QTest::addRow("%s F%d", menu, key - Qt::Key_F1 + 1) << QString::fromLatin1(menu) << key;
     }
 }
@@ -422,6 +424,13 @@ void tst_Commands::functionKeysActWhileAMenuIsOpen()
     case Qt::Key_F4:
         QTRY_COMPARE(main.window->Width(), 9500.0f);
         break;
+    case Qt::Key_F6: {
+        QWidget *reading = nullptr;
+        QTRY_VERIFY((reading = QApplication::activeWindow()) != main.window.get());
+        QCOMPARE(reading->windowTitle(), u"Определяем номинал из цветов резистора"_s);
+        reading->close();
+        break;
+    }
     default:
         QTRY_COMPARE(main.session.boxes.size(), 1);
         QCOMPARE(main.session.boxes[0].prompt, u"Ошибка №1. Нет данных"_s);
@@ -430,7 +439,7 @@ void tst_Commands::functionKeysActWhileAMenuIsOpen()
     // Any other key is still the menu's own.
     open->popup(main.window->mapToGlobal(QPoint(0, 0)));
     QTRY_VERIFY(open->isVisible());
-    QTest::keyClick(open, Qt::Key_F6);
+    QTest::keyClick(open, Qt::Key_F7);
     QTest::keyClick(open, Qt::Key_Escape);
     QTRY_VERIFY(!open->isVisible());
 }

@@ -27,6 +27,8 @@ inline constexpr CodeColour Grey {u"Серый", 221, 221, 221};
 inline constexpr CodeColour White {u"Белый", 255, 255, 255};
 inline constexpr CodeColour Gold {u"Золотой", 221, 193, 2};
 inline constexpr CodeColour Silver {u"Серебряный", 214, 243, 248};
+// The multiplier ×0,001, which only the reading window has.
+inline constexpr CodeColour Pink {u"Розовый", 255, 128, 192};
 // The body of the drawn resistor, which a band without colour shows.
 inline constexpr CodeColour Body {u"Без цвета", 255, 192, 128};
 

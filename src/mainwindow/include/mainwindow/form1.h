@@ -27,6 +27,7 @@ class TextBox;
 
 class Form2;
 class Form3;
+class ReadingWindow;
 class ReadoutSpeech;
 
 // The main window: the entry of a nominal, its readout, the drawn resistor with its four
@@ -34,8 +35,9 @@ class ReadoutSpeech;
 // defined one file per concern: form1.cpp (construction, menu, timers and start-up),
 // layout.cpp (the controls), entry.cpp (the entry fields and the readout tick), bands.cpp (the
 // colour table, the legend and the band painters), commands.cpp (the commands, applying what
-// geometry.cpp reckons of the window's size) and helpandabout.cpp (opening the help window
-// and the about window). The readout is spoken by a ReadoutSpeech of its own.
+// geometry.cpp reckons of the window's size), helpandabout.cpp (opening the help window
+// and the about window) and readingcommand.cpp (opening the window that reads a part's
+// colours). The readout is spoken by a ReadoutSpeech of its own.
 class Form1 : public forms::Form
 {
     Q_OBJECT
@@ -59,6 +61,9 @@ public:
     // The help window and the about window (helpandabout.cpp).
     void HElP_cmd_Click();
     void about_Click();
+
+    // The window that reads a part's colours (readingcommand.cpp).
+    void openReadingWindow();
 
     // Entry fields and readout (entry.cpp).
     void Text13_KeyPress();
@@ -183,6 +188,7 @@ private:
     QAction *Auther = nullptr;
     QAction *Lbl2 = nullptr;
     QAction *Command1 = nullptr;
+    QAction *readColours = nullptr;
     QMenu *help = nullptr;
     QAction *HElP_cmd = nullptr;
     QAction *tire2 = nullptr;
@@ -198,4 +204,5 @@ private:
     // The default instances of the help window and the about window, while they are loaded.
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
+    QPointer<ReadingWindow> m_readingWindow;
 };

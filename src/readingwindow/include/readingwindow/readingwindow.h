@@ -1,0 +1,75 @@
+#pragma once
+
+#include "forms/form.h"
+#include "partcode/reading.h"
+
+#include <array>
+
+class BandPicker;
+
+namespace forms {
+class Frame;
+class Label;
+class Line;
+class OptionButton;
+class PushButton;
+class Shape;
+class TextBox;
+} // namespace forms
+
+// The colour code read the other way: the bands of a part in hand, 3 to 6 or the single band
+// of a zero-ohm link, chosen one by one and read into its nominal, tolerance, temperature
+// coefficient, standard series and letter code, from either end; or a nominal typed in and
+// put on the bands. Opened modeless from the main window, at most once.
+class ReadingWindow : public forms::Form
+{
+    Q_OBJECT
+
+public:
+    ReadingWindow();
+
+    static constexpr int MaxBands = 6;
+
+private:
+    void createBandCount();
+    void createBands();
+    void createDrawing();
+    void createCommands();
+
+    // The bands as the pickers hold them.
+    partcode::Bands bands() const;
+    int bandCount() const;
+    // Offers each band the colours of its place, keeping what the same place held before.
+    void countChosen();
+    // Shows the bands' names, the drawn part and the answer; announces the answer.
+    void showBands(bool announce);
+    void bandPicked();
+    void digitRefused(int digit);
+    void nominalChanged();
+    void putOnBands();
+    void reverseBands();
+    void tell(const QString &message);
+
+    struct BandRow
+    {
+        forms::Label *caption = nullptr;
+        BandPicker *picker = nullptr;
+        forms::Label *meaning = nullptr;
+        forms::Shape *drawn = nullptr;
+    };
+
+    forms::Frame *m_countFrame = nullptr;
+    std::array<forms::OptionButton *, 5> m_counts {};
+    std::array<BandRow, MaxBands> m_rows {};
+    forms::Shape *m_body = nullptr;
+    forms::Label *m_nominalCaption = nullptr;
+    forms::TextBox *m_nominal = nullptr;
+    forms::PushButton *m_putOnBands = nullptr;
+    forms::PushButton *m_reverse = nullptr;
+    forms::PushButton *m_close = nullptr;
+    forms::Label *m_message = nullptr;
+    forms::Label *m_answer = nullptr;
+
+    QString m_keptNominal;
+    QList<partcode::Place> m_places;
+};

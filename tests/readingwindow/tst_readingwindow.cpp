@@ -1,0 +1,245 @@
+// The window that reads a part's colours, opened from the main window and used by keyboard and
+// mouse as a person does. The expected answers are worked out by hand from IEC 60062 and
+// IEC 60063; the colours are the test's own literals.
+#include "forms/application.h"
+#include "readingwindow/readingwindow.h"
+#include "support/announcements.h"
+#include "support/literals.h"
+#include "support/mainwindow.h"
+
+#include <QAccessible>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The reading window opened with F6, active, the focus on its first band.
+struct Reading
+{
+    [[nodiscard]] bool opened()
+    {
+        HELPER_VERIFY(main.shown());
+        QTest::keyClick(main.window.get(), Qt::Key_F6);
+        HELPER_VERIFY(QTest::qWaitFor([this] {
+            window = qobject_cast<ReadingWindow *>(QApplication::activeWindow());
+            return window != nullptr;
+        }));
+        HELPER_COMPARE(window->focusWidget()->objectName(), u"band1"_s);
+        return true;
+    }
+
+    template<typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
+    QString answer() const { return control<QLabel>(u"answer"_s)->text(); }
+    QString message() const { return control<QLabel>(u"message"_s)->text(); }
+    QString nameOf(const QString &name) const
+    {
+        return QAccessible::queryAccessibleInterface(control(name))->text(QAccessible::Name);
+    }
+    void keys(const QList<int> &keys) const
+    {
+        for (const int key : keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    }
+    void chooseCount(const QString &option) const
+    {
+        QTest::mouseClick(control(option), Qt::LeftButton, {}, QPoint(6, 6));
+    }
+    // Any character, Cyrillic ones too, as a keyboard layout gives it.
+    static void type(QWidget *field, const QString &text)
+    {
+        for (const QChar character : text) {
+            QTest::sendKeyEvent(QTest::Press, field, Qt::Key_unknown, character, {});
+            QTest::sendKeyEvent(QTest::Release, field, Qt::Key_unknown, character, {});
+        }
+    }
+    void typeNominal(const QString &text) const
+    {
+        QLineEdit *field = control<QLineEdit>(u"nominal"_s);
+        field->setFocus();
+        field->selectAll();
+        type(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    QColor shownAt(const QString &name) const
+    {
+        const QWidget *widget = control(name);
+        return window->grab().toImage().pixelColor(
+            widget->mapTo(window.data(), widget->rect().center()));
+    }
+
+    MainWindow main;
+    QPointer<ReadingWindow> window;
+};
+
+} // namespace
+
+class tst_ReadingWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { forms::prepareApplication(); }
+    void cleanup() { QTest::qWait(0); }
+
+    void readsAPartPickedByKeysAndMouse();
+    void keepsBandsAcrossCounts();
+    void turnsThePartRound();
+    void putsANominalOnBands();
+    void closesAndRests();
+};
+
+// A 1 % metal-film part of a hobby kit: brown, black, black, red, brown, by digit keys and Tab;
+// then the arrow keys and a click on a swatch.
+void tst_ReadingWindow::readsAPartPickedByKeysAndMouse()
+{
+    Reading reading;
+    HELD(reading.opened());
+    QCOMPARE(reading.answer(), u"Не выбрана полоса 1: первая цифра."_s);
+    reading.chooseCount(u"fiveBands"_s);
+    reading.control(u"band1"_s)->setFocus();
+    Announcements heard;
+    reading.keys({Qt::Key_1, Qt::Key_Tab, Qt::Key_0, Qt::Key_Tab, Qt::Key_0, Qt::Key_Tab, Qt::Key_2,
+        Qt::Key_Tab});
+    QCOMPARE(reading.answer(), u"Не выбрана полоса 5: допуск."_s);
+    reading.keys({Qt::Key_1});
+    QCOMPARE(reading.answer(),
+        u"Номинал: 10 КОм\nДопуск ±1 %: от 9,9 до 10,1 КОм\nСтандартный ряд: E6 (IEC 60063)\n"
+        u"Код: 10K0F\nС другого конца: 120 Ом ±1 %\n"
+        u"Оба прочтения равно возможны: читайте от конца, дальше которого отстоит полоса "
+        u"допуска."_s);
+    QTRY_VERIFY(heard.texts().contains(reading.answer().replace(u'\n', u' ')));
+    QCOMPARE(reading.nameOf(u"band4"_s), u"Полоса 4, множитель: Красный, ×100"_s);
+    QCOMPARE(reading.nameOf(u"drawnBand5"_s), u"Полоса 5, допуск: Коричневый, ±1 %"_s);
+    QCOMPARE(reading.shownAt(u"drawnBand4"_s), literal::Red.colour());
+
+    // A digit no tolerance colour stands for is refused, and said to be.
+    reading.keys({Qt::Key_9});
+    QCOMPARE(reading.message(), u"Цифре 9 не отвечает ни один цвет полосы 5 (допуск)."_s);
+    QCOMPARE(reading.nameOf(u"band5"_s), u"Полоса 5, допуск: Коричневый, ±1 %"_s);
+
+    // Right from black steps to brown: 11 КОм, a value of E24 that no coarser series holds.
+    reading.control(u"band2"_s)->setFocus();
+    reading.keys({Qt::Key_Right});
+    QVERIFY(reading.answer().startsWith(u"Номинал: 11 КОм\n"_s));
+    QVERIFY(reading.answer().contains(u"\nСтандартный ряд: E24 (IEC 60063)\n"_s));
+    // The first swatch of a multiplier is pink, ×0,001: 0,11 Ом, under 10 Ом as well.
+    QTest::mouseClick(reading.control(u"band4"_s), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(reading.nameOf(u"band4"_s), u"Полоса 4, множитель: Розовый, ×0,001"_s);
+    QVERIFY(
+        reading.answer().startsWith(u"Номинал: 0,11 Ом\nДопуск ±1 %: от 0,1089 до 0,1111 Ом"_s));
+    QCOMPARE(reading.shownAt(u"drawnBand4"_s), literal::Pink.colour());
+    QCOMPARE(reading.control<QLabel>(u"bandMeaning4"_s)->text(), u"Розовый, ×0,001"_s);
+}
+
+// Six bands keep the five chosen and ask for the sixth; four keep the two first figures, the
+// multiplier and the tolerance; the zero-ohm link has its single black band.
+void tst_ReadingWindow::keepsBandsAcrossCounts()
+{
+    Reading reading;
+    HELD(reading.opened());
+    reading.chooseCount(u"fiveBands"_s);
+    reading.control(u"band1"_s)->setFocus();
+    reading.keys({Qt::Key_4, Qt::Key_Tab, Qt::Key_7, Qt::Key_Tab, Qt::Key_5, Qt::Key_Tab, Qt::Key_1,
+        Qt::Key_Tab, Qt::Key_8});
+    reading.chooseCount(u"sixBands"_s);
+    QCOMPARE(reading.answer(), u"Не выбрана полоса 6: ТКС."_s);
+    reading.control(u"band6"_s)->setFocus();
+    reading.keys({Qt::Key_Home});
+    QCOMPARE(reading.answer(),
+        u"Номинал: 4,75 КОм\nДопуск ±0,01 %: от 4,749525 до 4,750475 КОм\n"
+        u"Серый допуск по IEC 60062:2016 — ±0,01 %; по прежним изданиям и у многих "
+        u"производителей — ±0,05 %.\nТКС: 250 ppm/K\nСтандартный ряд: E96 (IEC 60063)\n"
+        u"Код: 4K75L\nС другого конца: 8,1 МОм ±0,1 %\n"
+        u"Вероятнее это прочтение: номинал с другого конца не из стандартного ряда."_s);
+    reading.chooseCount(u"fourBands"_s);
+    QCOMPARE(reading.nameOf(u"band3"_s), u"Полоса 3, множитель: Коричневый, ×10"_s);
+    QVERIFY(reading.answer().startsWith(u"Номинал: 470 Ом\n"_s));
+    QVERIFY(!reading.control(u"band5"_s)->isVisible());
+    reading.chooseCount(u"zeroOhmLink"_s);
+    QCOMPARE(reading.answer(), u"Не выбрана полоса 1: перемычка."_s);
+    reading.control(u"band1"_s)->setFocus();
+    reading.keys({Qt::Key_0});
+    QCOMPARE(reading.answer(), u"Перемычка: 0 Ом\nКод: 0R"_s);
+    QVERIFY(!reading.control(u"reverse"_s)->isEnabled());
+}
+
+// Either end: a gold first band cannot be, and the turn is refused; orange, brown, black, brown
+// reads as 31 Ом, off every series, and from the other end as 100 Ом, the likelier.
+void tst_ReadingWindow::turnsThePartRound()
+{
+    Reading reading;
+    HELD(reading.opened());
+    reading.keys({Qt::Key_4, Qt::Key_Tab, Qt::Key_7, Qt::Key_Tab, Qt::Key_2, Qt::Key_Tab,
+        Qt::Key_Right, Qt::Key_Right});
+    QCOMPARE(reading.nameOf(u"band4"_s), u"Полоса 4, допуск: Золотой, ±5 %"_s);
+    QTest::mouseClick(reading.control(u"reverse"_s), Qt::LeftButton);
+    QCOMPARE(reading.message(),
+        u"С другого конца эти полосы не читаются: Золотой не бывает полосой 1 (первая цифра)."_s);
+    QVERIFY(reading.answer().startsWith(u"Номинал: 4,7 КОм\n"_s));
+
+    reading.control(u"band1"_s)->setFocus();
+    reading.keys(
+        {Qt::Key_3, Qt::Key_Tab, Qt::Key_1, Qt::Key_Tab, Qt::Key_0, Qt::Key_Tab, Qt::Key_1});
+    QCOMPARE(reading.answer(),
+        u"Номинал: 31 Ом\nДопуск ±1 %: от 30,69 до 31,31 Ом\n"
+        u"Не из рядов E6–E192; ближайшие в E24: 30 Ом (−3,2 %) и 33 Ом (+6,5 %)\nКод: 31RF\n"
+        u"С другого конца: 100 Ом ±0,05 %\n"
+        u"Вероятнее прочтение с другого конца: его номинал из ряда E6; нажмите «Перевернуть»."_s);
+    QTest::mouseClick(reading.control(u"reverse"_s), Qt::LeftButton);
+    QVERIFY(reading.answer().startsWith(u"Номинал: 100 Ом\nДопуск ±0,05 %"_s));
+    QVERIFY(reading.answer().endsWith(
+        u"\nС другого конца: 31 Ом ±1 %\n"
+        u"Вероятнее это прочтение: номинал с другого конца не из стандартного ряда."_s));
+}
+
+// Typed as people write a nominal; what the bands cannot carry is said and changes nothing;
+// what a nominal is not written with never stays in the field.
+void tst_ReadingWindow::putsANominalOnBands()
+{
+    Reading reading;
+    HELD(reading.opened());
+    reading.typeNominal(u"4,7к"_s);
+    QCOMPARE(reading.message(), u"Полосы поставлены: 4,7 КОм."_s);
+    QCOMPARE(reading.nameOf(u"band3"_s), u"Полоса 3, множитель: Красный, ×100"_s);
+    QCOMPARE(reading.nameOf(u"band4"_s), u"Полоса 4, допуск: Золотой, ±5 %"_s);
+    reading.typeNominal(u"4K75"_s);
+    QCOMPARE(reading.message(),
+        u"4,75 КОм на этих полосах не записать: значащих цифр в нём 3, а полос для цифр 2."_s);
+    QVERIFY(reading.answer().startsWith(u"Номинал: 4,7 КОм\n"_s));
+    reading.chooseCount(u"fiveBands"_s);
+    reading.typeNominal(u"4K75"_s);
+    QCOMPARE(reading.nameOf(u"band3"_s), u"Полоса 3, третья цифра: Зеленый, 5"_s);
+    // The five bands keep the tolerance the four had.
+    QCOMPARE(reading.nameOf(u"band5"_s), u"Полоса 5, допуск: Золотой, ±5 %"_s);
+    reading.typeNominal(u"1000G"_s);
+    QCOMPARE(reading.message(),
+        u"1000 ГОм на этих полосах не записать: множитель вышел бы за пределы от ×0,001 до "
+        u"×1 000 000 000."_s);
+    reading.typeNominal(u"0,2.2"_s);
+    QCOMPARE(
+        reading.message(), u"«0,2.2» не номинал: пишут, например, 4,7к, 4K7, 10 кОм или 0,22."_s);
+
+    QLineEdit *field = reading.control<QLineEdit>(u"nominal"_s);
+    field->setText(u"10 кОм"_s);
+    Reading::type(field, u"x"_s);
+    QCOMPARE(field->text(), u"10 кОм"_s);
+    QCOMPARE(reading.message(),
+        u"Не принято «10 кОмx»: номинал пишут цифрами, запятой и буквами единиц (к, М, Г, R, Ом)."_s);
+}
+
+// Escape closes it; at rest nothing in it runs.
+void tst_ReadingWindow::closesAndRests()
+{
+    Reading reading;
+    HELD(reading.opened());
+    QVERIFY(reading.window->findChildren<QTimer *>().isEmpty());
+    QTest::keyClick(reading.window.data(), Qt::Key_Escape);
+    QTRY_VERIFY(!reading.window);
+}
+
+QTEST_MAIN(tst_ReadingWindow)
+#include "tst_readingwindow.moc"
