@@ -189,11 +189,12 @@ geometry() {
         /Height/ { printf "height=%d\n", $2 }')"
 }
 
-# The main window as the screen shows it now, decoded once: every pixel the test reads is read
-# from this picture, by the screen's coordinates.
+# A window, the main one if none is named, as the screen shows it now, decoded once: every pixel
+# the test reads is read from this picture, by the screen's coordinates.
 screenshot() {
-    geometry "$main_window"
-    import -window "$main_window" -depth 8 "$work/shot.ppm"
+    local window=${1:-$main_window}
+    geometry "$window"
+    import -window "$window" -depth 8 "$work/shot.ppm"
     echo "$x $y" >"$work/shot.origin"
 }
 
@@ -223,12 +224,14 @@ pixel() {
     region "$1" "$2" 1 1
 }
 
-# The main window's client area lies below its menu bar: the first row, from the top of the
-# window, in the window's background colour, read from a picture of one column of the window.
+# A window's client area (the main window's if none is named) lies below its menu bar: the
+# first row, from the top of the window, in the window's background colour, read from a picture
+# of one column of the window.
 client_top() {
-    geometry "$main_window"
+    local window=${1:-$main_window}
+    geometry "$window"
     local below
-    below=$(import -window "$main_window" -crop "1x$height+2+0" +repage -depth 8 txt:- \
+    below=$(import -window "$window" -crop "1x$height+2+0" +repage -depth 8 txt:- \
         | awk -F '[,:]' '/#D4D0C8/ && !found { found = $2 + 1 } END { if (found) print found; else exit 1 }') \
         || fail "no client area below the menu bar"
     echo $((y + below - 1))

@@ -60,7 +60,7 @@ sort_into_steps() {
         /^B / { print substr($0, 3) > (dir "/brailled" n) }'
     for n in $(seq "$steps"); do touch "$work/spoken$n" "$work/brailled$n"; done
 }
-readonly steps=16
+readonly steps=19
 
 # Orca listens once it hears what happens on the desktop: the first event it logs is its own
 # arrival there.
@@ -201,6 +201,23 @@ await spoken 16 "drag source" starting
 activate_main
 await spoken 16 "1 цифра text"
 end_step 16
+# 17 to 19: the window that reads a part's colours opened by F6 and heard; the focus heard on
+# its first band when it becomes active again; a part of 4,7 КОм ±5 % picked by keys, its
+# answer heard and brailled.
+xdotool key F6
+wait_for shows_titled "$READING_TITLE" 1 || fail "F6 did not open $READING_TITLE"
+reading_window=$(xdotool search --onlyvisible --name "^$READING_TITLE\$" | head -n 1)
+await spoken 17 "$READING_TITLE frame"
+end_step 17
+activate_main
+xdotool windowactivate --sync "$reading_window"
+wait_for has_focus "$reading_window" || fail "$READING_TITLE could not be activated"
+await spoken 18 "Полоса 1, первая цифра: не выбран" starting
+end_step 18
+reading_answer="Номинал: 4,7 КОм Допуск ±5 %: от 4,465 до 4,935 КОм Стандартный ряд: E6 (IEC 60063) Код: 4K7J"
+xdotool key --delay 150 4 Tab 7 Tab 2 Tab Right Right
+await brailled 19 "$reading_answer"
+end_step 19
 
 # All that Orca said is in its log already: it is stopped at once, without the orderly shutdown
 # that took it more than ten seconds on a loaded machine, when the next test found it running.
@@ -256,5 +273,8 @@ said_times 14 0 "Нет данных"
 said 15 "ОК button"
 focus_heard 15 "1 цифра"
 focus_heard 16 "1 цифра"
+said 17 "$READING_TITLE frame"
+said 18 "Полоса 1, первая цифра: не выбран" starting
+announced 19 "$reading_answer"
 [ ${#problems[@]} -eq 0 ] || fail "$(printf '%s\n' "${problems[@]}")"
 echo "screen reader: passed"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows program read as a Windows screen reader reads it, through UI Automation, by a
 # client of the test's own (automation/uianames.cpp): the resistor's and the bands' names and
-# the readout, before and after a nominal is solved. automation.sh PROGRAM CLIENT. A Wine that
+# the readout, before and after a nominal is solved; the reading window's bands and answer. automation.sh PROGRAM CLIENT. A Wine that
 # has no UI Automation client object (Wine 8 has none; Wine 10 has it) skips the test, saying so.
 source "$(dirname "$0")/lib.sh"
 readonly client=$2
@@ -62,4 +62,22 @@ ask_exit_from_menu
 expect_eq "buttons of the exit question" "$(buttons 'Завершение работы')" "Да Нет"
 xdotool key Escape
 wait_for shows_titled 'Завершение работы' 0 || fail "Escape did not close the question"
+
+# The window that reads a part's colours: its bands and its answer, by name, whatever their kind.
+activate_main
+xdotool key F6
+wait_for shows_titled "$READING_TITLE" 1 || fail "F6 did not open $READING_TITLE"
+reading=$(xdotool search --onlyvisible --name "^$READING_TITLE\$" | head -n 1)
+wait_for has_focus "$reading" || fail "$READING_TITLE did not take the keyboard"
+xdotool key --delay 60 4 Tab 7 Tab 2 Tab Right Right
+reading_names() { wine "$client" "$READING_TITLE" 2>/dev/null | tr -d '\r' | cut -f 2; }
+answered() { reading_names | grep '^Номинал: 4,7 КОм ' >/dev/null; }
+wait_for answered || true
+expect_eq "the reading window's bands and answer" \
+    "$(reading_names | grep -E '^(Полоса [0-9], [^:]*: .*, |Номинал: )' | sed 's/ Допуск.*//' | sort -u)" \
+    "Номинал: 4,7 КОм
+Полоса 1, первая цифра: Желтый, 4
+Полоса 2, вторая цифра: Фиолетовый, 7
+Полоса 3, множитель: Красный, ×100
+Полоса 4, допуск: Золотой, ±5 %"
 echo "windows automation: passed"
