@@ -3,7 +3,10 @@
 // is done ("painted N"), then ends the program ("startup"), or first idles and writes the CPU
 // time that ten seconds of idling took ("idle N") and how often its threads woke in them
 // ("wakeups N"). It idles with its window active ("idle") or behind a window of its own that
-// takes the activation ("idle-inactive").
+// takes the activation ("idle-inactive"). In the program, it may instead run the menu item that
+// F6 runs once the window has settled, and write how long the window that item opens took to
+// be painted ("opened N", in nanoseconds), then end the program ("reading").
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -50,7 +53,7 @@ long long contextSwitches()
 class Probe : public QObject
 {
 public:
-    enum class Mode { Startup, Idle, IdleInactive };
+    enum class Mode { Startup, Idle, IdleInactive, Reading };
 
     Probe(Mode mode, QObject *parent)
         : QObject(parent)
@@ -61,12 +64,22 @@ protected:
     // A window paints its widgets one after the other and then puts them on the screen, all
     // before the event loop turns again: a zero timer started at the first paint event fires
     // once the whole window is shown.
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() != QEvent::Paint || !widget)
+            return false;
+        if (m_openedFrom) {
+            // The first paint of the window the item opened.
+            if (widget->window() == m_mainWindow)
+                return false;
             QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, this, &Probe::painted);
+            QTimer::singleShot(0, this, &Probe::opened);
+            return false;
         }
+        QCoreApplication::instance()->removeEventFilter(this);
+        m_mainWindow = widget->window();
+        QTimer::singleShot(0, this, &Probe::painted);
         return false;
     }
 
@@ -77,6 +90,10 @@ private:
         std::fflush(stdout);
         if (m_mode == Mode::Startup) {
             QCoreApplication::exit(0);
+            return;
+        }
+        if (m_mode == Mode::Reading) {
+            QTimer::singleShot(SettleMs, this, &Probe::openReading);
             return;
         }
         if (m_mode == Mode::IdleInactive) {
@@ -100,7 +117,28 @@ private:
         });
     }
 
+    void openReading()
+    {
+        auto *item = m_mainWindow->findChild<QAction *>(u"readColours"_s);
+        if (!item) {
+            QCoreApplication::exit(1);
+            return;
+        }
+        QCoreApplication::instance()->installEventFilter(this);
+        m_openedFrom = nanoseconds(CLOCK_MONOTONIC);
+        item->trigger();
+    }
+
+    void opened()
+    {
+        std::printf("opened %lld\n", nanoseconds(CLOCK_MONOTONIC) - m_openedFrom);
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    }
+
     Mode m_mode;
+    QWidget *m_mainWindow = nullptr;
+    long long m_openedFrom = 0;
     QWidget *m_other = nullptr;
     long long m_idleFrom = 0;
     long long m_switchesFrom = 0;
@@ -116,6 +154,8 @@ void installProbe()
         probing = Probe::Mode::Idle;
     else if (mode == "idle-inactive")
         probing = Probe::Mode::IdleInactive;
+    else if (mode == "reading")
+        probing = Probe::Mode::Reading;
     else
         return;
     QCoreApplication *application = QCoreApplication::instance();

@@ -1,13 +1,49 @@
 """Enters 4, 7, 100 and 5 % into the running program and solves it, all over AT-SPI, as on a
 Wayland desktop where no X input reaches it; waits until the resistor is named with the
-answer."""
+answer. With "reading", opens the reading window from its menu item instead, puts 4,7к on its
+bands through the nominal field and its button, and reads the bands and the answer."""
 import sys
 
 import pyatspi
 
-from accessibility import drawing, main_window, named, wait_until
+from accessibility import FACTS, descendants, drawing, main_window, named, wait_until
 
 ANSWER = "Резистор: Желтый, Фиолетовый, Красный, Золотой"
+
+
+def reading(window):
+    item = named(window, pyatspi.ROLE_MENU_ITEM, "Номинал по цветам")
+    if item is None:
+        print("FAIL: no menu item 'Номинал по цветам'", file=sys.stderr)
+        return 1
+    item.queryAction().doAction(0)
+
+    def opened():
+        return next((w for a in pyatspi.Registry.getDesktop(0) if a is not None
+                     and a.name == FACTS["PROGRAM_COMMAND"] for w in a
+                     if w is not None and w.name == FACTS["READING_TITLE"]), None)
+    other = wait_until(opened)
+    if other is None:
+        print("FAIL: the menu item opened no reading window", file=sys.stderr)
+        return 1
+    field = wait_until(lambda: named(other, pyatspi.ROLE_TEXT, "Номинал, чтобы поставить на полосы"))
+    if field is None or not field.queryEditableText().setTextContents("4,7к"):
+        print("FAIL: the nominal field took no text", file=sys.stderr)
+        return 1
+    named(other, pyatspi.ROLE_PUSH_BUTTON, "Поставить полосы").queryAction().doAction(0)
+    expected = ["Номинал: 4,7 КОм Допуск ±5 %: от 4,465 до 4,935 КОм Стандартный ряд: E6 "
+                "(IEC 60063) Код: 4K7J", "Полоса 1, первая цифра: Желтый, 4",
+                "Полоса 2, вторая цифра: Фиолетовый, 7", "Полоса 3, множитель: Красный, ×100",
+                "Полоса 4, допуск: Золотой, ±5 %"]
+
+    def answered():
+        names = {a.name for a in descendants(other)}
+        return all(name in names for name in expected)
+    if not wait_until(answered):
+        print("FAIL: the reading window did not answer 4,7 КОм ±5 % with its four bands",
+              file=sys.stderr)
+        return 1
+    return 0
 
 
 def main():
@@ -15,6 +51,8 @@ def main():
     if window is None:
         print("FAIL: the main window is not in the accessibility tree", file=sys.stderr)
         return 1
+    if sys.argv[1:] == ["reading"]:
+        return reading(window)
     for field, text in (("1 цифра", "4"), ("2 цифра", "7"), ("Множитель", "100")):
         entry = named(window, pyatspi.ROLE_TEXT, field)
         if entry is None or not entry.queryEditableText().setTextContents(text):
