@@ -1,6 +1,7 @@
 // The colour code of a part in hand, checked against IEC 60062:2016 and IEC 60063:2015 as
 // published: every expected value below is typed from the standards' tables or worked out by
 // hand, never taken from the program's tables.
+#include "partcode/answer.h"
 #include "partcode/iec60062.h"
 #include "partcode/iec60063.h"
 #include "partcode/reading.h"
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void parsesNominals_data();
     void parsesNominals();
     void nearestStandardValues();
+    void answers_data();
+    void answers();
 };
 
 // IEC 60062:2016, clause 3.2 and clause 3.4, row by row: figure, multiplier's power, tolerance
@@ -300,6 +303,37 @@ void tst_PartCode::nearestStandardValues()
     // Three figures go to E96, a tolerance under 1 % to E192.
     QCOMPARE(partcode::fittingSeries(*partcode::read(bands(u"YE GY BN BN BN"_s))), u"E96"_s);
     QCOMPARE(partcode::fittingSeries(*partcode::read(bands(u"YE GY BN BN VT"_s))), u"E192"_s);
+}
+
+// The answer in words, line by line, for the parts whose answers differ most: no tolerance
+// band, a zero-ohm link, a value off every series that both ends read.
+void tst_PartCode::answers_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QStringList>("lines");
+    const QString both = u"Оба прочтения равно возможны: читайте от конца, дальше которого "
+                         u"отстоит полоса допуска."_s;
+    QTest::newRow("three bands, ±20 %")
+        << u"BN BK RD"_s
+        << QStringList {u"Номинал: 1 КОм"_s,
+               u"Допуск ±20 %: от 0,8 до 1,2 КОм (полосы допуска нет)"_s,
+               u"Стандартный ряд: E6 (IEC 60063)"_s, u"Код: 1K0M"_s,
+               u"С другого конца: 200 Ом ±20 %"_s, both};
+    QTest::newRow("zero-ohm link") << u"BK"_s << QStringList {u"Перемычка: 0 Ом"_s, u"Код: 0R"_s};
+    QTest::newRow("off every series, ±0,1 %")
+        << u"YE BU BK BK VT"_s
+        << QStringList {u"Номинал: 460 Ом"_s, u"Допуск ±0,1 %: от 459,54 до 460,46 Ом"_s,
+               u"Не из рядов E6–E192; ближайшие в E192: 459 Ом (−0,2 %) и 464 Ом (+0,9 %)"_s,
+               u"Код: 460RB"_s, u"С другого конца: 700 МОм ±0,02 %"_s, both};
+    QTest::newRow("missing") << u"BN -- RD GD"_s
+                             << QStringList {u"Не выбрана полоса 2: вторая цифра."_s};
+}
+
+void tst_PartCode::answers()
+{
+    QFETCH(QString, written);
+    QFETCH(QStringList, lines);
+    QCOMPARE(partcode::answer(bands(written), Russian), lines);
 }
 
 QTEST_GUILESS_MAIN(tst_PartCode)
