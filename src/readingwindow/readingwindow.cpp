@@ -114,6 +114,14 @@ void ReadingWindow::createBandCount()
                 countChosen();
         });
     }
+    // The group is one stop of Tab, at the chosen option, as in any group of options: the
+    // arrow keys then step through the options and choose as they go.
+    for (forms::OptionButton *option : m_counts) {
+        connect(option, &forms::OptionButton::toggled, option, [option](bool checked) {
+            option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+        option->setFocusPolicy(Qt::ClickFocus);
+    }
 }
 
 // A row per band: what the band is, its swatches, and the chosen colour's name and meaning.

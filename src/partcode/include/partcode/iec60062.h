@@ -73,7 +73,7 @@ struct EarlierMeaning
 };
 inline constexpr std::array<EarlierMeaning, 1> EarlierTolerances {{{Colour::Grey, 5}}};
 
-// Clause 4, the letter code of tolerances: the letter written after a value ("4K7J").
+// Clause 5, the letter code of tolerances: the letter written after a value ("4K7J").
 struct ToleranceLetter
 {
     Tolerance tolerance;
