@@ -68,14 +68,19 @@ def showing(accessible):
     return accessible.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def main_window():
+def window_titled(title):
+    """The program's window of that title, or None."""
     for application in pyatspi.Registry.getDesktop(0):
         if application is None or application.name != FACTS["PROGRAM_COMMAND"]:
             continue
         for window in application:
-            if window is not None and window.name == MAIN_TITLE:
+            if window is not None and window.name == title:
                 return window
     return None
+
+
+def main_window():
+    return window_titled(MAIN_TITLE)
 
 
 def named(window, role, name):

@@ -7,7 +7,8 @@ import sys
 
 import pyatspi
 
-from accessibility import FACTS, check, descendants, failures, main_window, wait_until
+from accessibility import (FACTS, check, descendants, failures, main_window, wait_until,
+                           window_titled)
 
 READING_TITLE = FACTS["READING_TITLE"]
 PINK = "FF80C0"
@@ -32,13 +33,7 @@ def on_screen(accessible):
 
 
 def reading_window():
-    for application in pyatspi.Registry.getDesktop(0):
-        if application is None or application.name != FACTS["PROGRAM_COMMAND"]:
-            continue
-        for window in application:
-            if window is not None and window.name == READING_TITLE:
-                return window
-    return None
+    return window_titled(READING_TITLE)
 
 
 def keys(*names):

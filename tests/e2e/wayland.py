@@ -6,7 +6,8 @@ import sys
 
 import pyatspi
 
-from accessibility import FACTS, descendants, drawing, main_window, named, wait_until
+from accessibility import (FACTS, descendants, drawing, main_window, named, wait_until,
+                           window_titled)
 
 ANSWER = "Резистор: Желтый, Фиолетовый, Красный, Золотой"
 
@@ -18,11 +19,7 @@ def reading(window):
         return 1
     item.queryAction().doAction(0)
 
-    def opened():
-        return next((w for a in pyatspi.Registry.getDesktop(0) if a is not None
-                     and a.name == FACTS["PROGRAM_COMMAND"] for w in a
-                     if w is not None and w.name == FACTS["READING_TITLE"]), None)
-    other = wait_until(opened)
+    other = wait_until(lambda: window_titled(FACTS["READING_TITLE"]))
     if other is None:
         print("FAIL: the menu item opened no reading window", file=sys.stderr)
         return 1
