@@ -138,7 +138,8 @@ void ReadingWindow::createBands()
         row.meaning = new forms::Label(
             client(), u"bandMeaning"_s + number, {6690, top + 60, 2430, 195}, AutoSize::Off);
         connect(row.picker, &BandPicker::picked, this, &ReadingWindow::bandPicked);
-        connect(row.picker, &BandPicker::refused, this, &ReadingWindow::digitRefused);
+        connect(row.picker, &BandPicker::refused, this,
+            [this, index](int digit) { digitRefused(index, digit); });
     }
 }
 
@@ -295,12 +296,8 @@ void ReadingWindow::bandPicked()
     showBands(true);
 }
 
-void ReadingWindow::digitRefused(int digit)
+void ReadingWindow::digitRefused(int index, int digit)
 {
-    const auto *picker = qobject_cast<const BandPicker *>(focusWidget());
-    const int index = int(std::find_if(m_rows.begin(), m_rows.end(), [picker](const BandRow &row) {
-        return row.picker == picker;
-    }) - m_rows.begin());
     tell(u"Цифре %1 не отвечает ни один цвет полосы %2 (%3)."_s.arg(digit).arg(index + 1).arg(
         partcode::placeName(m_places, index)));
 }

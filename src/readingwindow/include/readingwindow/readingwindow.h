@@ -44,7 +44,7 @@ private:
     // Shows the bands' names, the drawn part and the answer; announces the answer.
     void showBands(bool announce);
     void bandPicked();
-    void digitRefused(int digit);
+    void digitRefused(int index, int digit);
     void nominalChanged();
     void putOnBands();
     void reverseBands();
