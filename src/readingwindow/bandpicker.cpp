@@ -21,6 +21,8 @@ void BandPicker::setColours(const QList<partcode::Colour> &colours)
     const auto kept = colour();
     m_colours = colours;
     m_chosen = kept ? int(m_colours.indexOf(*kept)) : -1;
+    // As wide as its swatches, so that a click beside the last one is no one's.
+    resize(forms::twipsToPixels(SwatchWidth * int(m_colours.size())), height());
     update();
 }
 

@@ -244,16 +244,11 @@ void ReadingWindow::countChosen()
             const std::optional<Colour> held = heldBefore(index);
             row.picker->setColours(partcode::coloursOf(m_places[index]));
             row.picker->setColour(held);
-            row.picker->setGeometry(row.picker->x(), row.picker->y(),
-                forms::twipsToPixels(
-                    BandPicker::SwatchWidth * partcode::coloursOf(m_places[index]).size()),
-                row.picker->height());
             row.drawn->move(
                 forms::twipsToPixels(Body.left + bandOffset(m_places, index)), row.drawn->y());
         }
-        for (QWidget *control :
-            {static_cast<QWidget *>(row.caption), static_cast<QWidget *>(row.picker),
-                static_cast<QWidget *>(row.meaning), static_cast<QWidget *>(row.drawn)}) {
+        const std::array<QWidget *, 4> controls {row.caption, row.picker, row.meaning, row.drawn};
+        for (QWidget *control : controls) {
             if (control->isVisibleTo(this) != shown) {
                 control->setVisible(shown);
                 forms::reportVisibility(control);

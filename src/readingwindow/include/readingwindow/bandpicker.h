@@ -18,7 +18,8 @@ class BandPicker : public QWidget
 public:
     BandPicker(QWidget *container, const QString &name, forms::Place place);
 
-    // The colours offered, in the standard's order; a chosen colour not among them is dropped.
+    // The colours offered, in the standard's order, the picker as wide as their swatches; a
+    // chosen colour not among them is dropped.
     void setColours(const QList<partcode::Colour> &colours);
     std::optional<partcode::Colour> colour() const;
     // Chooses the colour, or none, without raising picked.
