@@ -31,7 +31,6 @@ namespace {
 // Legend captions are grey on the light swatches and white on the dark ones.
 constexpr forms::ColourValue GreyText = forms::rgb(128, 128, 128);
 constexpr forms::ColourValue WhiteText = forms::rgb(255, 255, 255);
-constexpr forms::ColourValue BodyColour = forms::rgb(255, 192, 128);
 constexpr int SeparatorWidth = 3;
 
 // The fonts the groups share: frame captions, and the two sizes of Tahoma.
@@ -226,7 +225,7 @@ void Form1::createDrawing()
     };
     for (const auto &row : resistor) {
         row.shape = new forms::Shape(client(), text(row.name), row.place, row.kind, row.outline);
-        row.shape->setBackColor(BodyColour);
+        row.shape->setBackColor(colourcode::BodyColour);
     }
 }
 

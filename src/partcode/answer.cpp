@@ -143,6 +143,11 @@ QString meaningText(Place place, Colour colour, const QLocale &locale)
     return {};
 }
 
+QString colourAndMeaning(Place place, Colour colour, const QLocale &locale)
+{
+    return colourName(colour) + u", "_s + meaningText(place, colour, locale);
+}
+
 QString bandName(const Bands &bands, int index, const QLocale &locale)
 {
     const QList<Place> placesRead = places(int(bands.size()));
@@ -152,7 +157,7 @@ QString bandName(const Bands &bands, int index, const QLocale &locale)
     const std::optional<Colour> colour = bands[index];
     if (!colour)
         return band + u"не выбран"_s;
-    return band + colourName(*colour) + u", "_s + meaningText(placesRead[index], *colour, locale);
+    return band + colourAndMeaning(placesRead[index], *colour, locale);
 }
 
 std::optional<Bands> reversed(const Bands &bands)
@@ -166,6 +171,38 @@ std::optional<Bands> reversed(const Bands &bands)
             return std::nullopt;
     }
     return back;
+}
+
+QString whyNotReversed(const Bands &bands)
+{
+    const QList<Place> placesRead = places(int(bands.size()));
+    for (int index = 0; index < placesRead.size(); ++index) {
+        const auto colour = bands[bands.size() - 1 - index];
+        if (colour && !carries(placesRead[index], *colour))
+            return u": %1 не бывает полосой %2 (%3)"_s.arg(colourName(*colour))
+                .arg(index + 1)
+                .arg(placeName(placesRead, index));
+    }
+    return {};
+}
+
+QString whyNotOnBands(Decimal nominal, int bandCount, const QLocale &locale)
+{
+    const QString value = nominalText(nominal, locale);
+    if (bandCount == 1)
+        return u"На одну полосу ставят только перемычку, 0 Ом, а не %1."_s.arg(value);
+    if (nominal.digits == 0)
+        return u"0 Ом — это перемычка: выберите «1 полоса»."_s;
+    const QList<Place> placesWritten = places(bandCount);
+    const auto figures = std::count(placesWritten.begin(), placesWritten.end(), Place::Figure);
+    const auto digits = QString::number(nominal.digits).size();
+    if (digits > figures)
+        return u"%1 на этих полосах не записать: значащих цифр в нём %2, а полос для цифр %3."_s
+            .arg(value)
+            .arg(digits)
+            .arg(figures);
+    return u"%1 на этих полосах не записать: множитель вышел бы за пределы от ×0,001 до "
+           u"×1 000 000 000."_s.arg(value);
 }
 
 QStringList answer(const Bands &bands, const QLocale &locale)

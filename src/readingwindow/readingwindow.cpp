@@ -1,5 +1,6 @@
 #include "readingwindow/readingwindow.h"
 
+#include "colourcode/colourtable.h"
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
@@ -7,8 +8,6 @@
 #include "readingwindow/bandpicker.h"
 
 #include <QRegularExpression>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using AutoSize = forms::Label::AutoSize;
@@ -18,7 +17,7 @@ using partcode::Place;
 namespace {
 
 // The drawn part: the main window's body colour and outline, its band width and lead lines.
-constexpr forms::ColourValue BodyColour = forms::rgb(255, 192, 128);
+using colourcode::BodyColour;
 constexpr forms::Place Body {3420, 3300, 2400, 615};
 constexpr int BandWidth = 135;
 
@@ -47,11 +46,6 @@ bool nominalKept(const QString &text)
 {
     static const QRegularExpression kept(u"^[0-9.,\\sRrKkКкMМmмGgГгОоOoHhΩ]*$"_s);
     return kept.match(text).hasMatch();
-}
-
-int figureCount(const QList<Place> &placesRead)
-{
-    return int(std::count(placesRead.begin(), placesRead.end(), Place::Figure));
 }
 
 // The colour a place's band carries by default when a nominal is put on bands and it holds
@@ -176,14 +170,14 @@ void ReadingWindow::createDrawing()
 // the answer.
 void ReadingWindow::createCommands()
 {
-    m_nominalCaption
+    auto *nominalCaption
         = new forms::Label(client(), u"nominalCaption"_s, {120, 4140, 900, 195}, AutoSize::Off);
-    m_nominalCaption->setCaption(u"Номинал:"_s);
+    nominalCaption->setCaption(u"Номинал:"_s);
     m_nominal = new forms::TextBox(client(), u"nominal"_s, {1080, 4080, 1800, 315});
     m_nominal->setMaxLength(24);
     m_nominal->setAccessibleName(u"Номинал, чтобы поставить на полосы"_s);
     m_nominal->setDropsKept(nominalKept);
-    m_nominalCaption->setBuddy(m_nominal);
+    nominalCaption->setBuddy(m_nominal);
     connect(m_nominal, &forms::TextBox::Change, this, &ReadingWindow::nominalChanged);
     connect(m_nominal, &QLineEdit::returnPressed, this, &ReadingWindow::putOnBands);
 
@@ -269,9 +263,8 @@ void ReadingWindow::showBands(bool announce)
         row.caption->setCaption(
             u"Полоса %1, %2"_s.arg(index + 1).arg(partcode::placeName(m_places, index)));
         const std::optional<Colour> colour = chosen[index];
-        row.meaning->setCaption(colour ? partcode::colourName(*colour) + u", "_s
-                    + partcode::meaningText(m_places[index], *colour)
-                                       : u"не выбран"_s);
+        row.meaning->setCaption(
+            colour ? partcode::colourAndMeaning(m_places[index], *colour) : u"не выбран"_s);
         row.picker->setAccessibleName(name);
         row.drawn->setBackColor(colour ? partcode::colourValue(*colour) : BodyColour);
         row.drawn->describe(name);
@@ -335,28 +328,11 @@ void ReadingWindow::putOnBands()
         : std::nullopt;
     const auto put = partcode::bandsOf(*nominal, count,
         chosenTolerance.value_or(defaultTolerance(count)), chosenCoefficient.value_or(100));
-    const QString value = partcode::nominalText(*nominal);
     if (!put) {
-        const int digits = int(QString::number(nominal->digits).size());
-        if (count == 1)
-            tell(u"На одну полосу ставят только перемычку, 0 Ом, а не %1."_s.arg(value));
-        else if (nominal->digits == 0)
-            tell(u"0 Ом — это перемычка: выберите «1 полоса»."_s);
-        else if (digits > figureCount(m_places))
-            tell(u"%1 на этих полосах не записать: значащих цифр в нём %2, а полос для цифр %3."_s
-                     .arg(value)
-                     .arg(digits)
-                     .arg(figureCount(m_places)));
-        else
-            tell(u"%1 на этих полосах не записать: множитель вышел бы за пределы от ×0,001 до "
-                 u"×1 000 000 000."_s.arg(value));
+        tell(partcode::whyNotOnBands(*nominal, count));
         return;
     }
-    for (int index = 0; index < put->size(); ++index)
-        m_rows[index].picker->setColour((*put)[index]);
-    m_message->setCaption(u"Полосы поставлены: %1."_s.arg(value));
-    showBands(false);
-    forms::announce(this, m_message->Caption() + u' ' + m_answer->accessibleName());
+    setBands(*put, u"Полосы поставлены: %1."_s.arg(partcode::nominalText(*nominal)));
 }
 
 void ReadingWindow::reverseBands()
@@ -364,23 +340,19 @@ void ReadingWindow::reverseBands()
     const partcode::Bands chosen = bands();
     const auto back = partcode::reversed(chosen);
     if (!back) {
-        // The first band that cannot stand where the turn puts it.
-        QString reason;
-        for (int index = 0; index < chosen.size() && reason.isEmpty(); ++index) {
-            const auto colour = chosen[chosen.size() - 1 - index];
-            if (colour && !partcode::carries(m_places[index], *colour))
-                reason = u": %1 не бывает полосой %2 (%3)"_s.arg(partcode::colourName(*colour))
-                             .arg(index + 1)
-                             .arg(partcode::placeName(m_places, index));
-        }
-        tell(u"С другого конца эти полосы не читаются"_s + reason + u'.');
+        tell(u"С другого конца эти полосы не читаются"_s + partcode::whyNotReversed(chosen) + u'.');
         return;
     }
-    for (int index = 0; index < back->size(); ++index)
-        m_rows[index].picker->setColour((*back)[index]);
-    m_message->setCaption(u"Полосы перевернуты: читаем с другого конца."_s);
+    setBands(*back, u"Полосы перевернуты: читаем с другого конца."_s);
+}
+
+void ReadingWindow::setBands(const partcode::Bands &bands, const QString &message)
+{
+    for (int index = 0; index < bands.size(); ++index)
+        m_rows[index].picker->setColour(bands[index]);
+    m_message->setCaption(message);
     showBands(false);
-    forms::announce(this, m_message->Caption() + u' ' + m_answer->accessibleName());
+    forms::announce(this, message + u' ' + m_answer->accessibleName());
 }
 
 void ReadingWindow::tell(const QString &message)

@@ -54,6 +54,9 @@ inline constexpr std::array<CodeColourRow, 12> CodeColours {{
 
 inline constexpr std::size_t CodeColourCount = CodeColours.size();
 
+// The colour of a drawn resistor's body, which a band without a colour shows.
+inline constexpr forms::ColourValue BodyColour = forms::rgb(255, 192, 128);
+
 static_assert(
     [] {
         for (std::size_t row = 0; row < CodeColourCount; ++row) {

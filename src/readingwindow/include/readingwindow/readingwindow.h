@@ -48,6 +48,8 @@ private:
     void nominalChanged();
     void putOnBands();
     void reverseBands();
+    // Puts the bands on the pickers and tells the message with the new answer.
+    void setBands(const partcode::Bands &bands, const QString &message);
     void tell(const QString &message);
 
     struct BandRow
@@ -62,7 +64,6 @@ private:
     std::array<forms::OptionButton *, 5> m_counts {};
     std::array<BandRow, MaxBands> m_rows {};
     forms::Shape *m_body = nullptr;
-    forms::Label *m_nominalCaption = nullptr;
     forms::TextBox *m_nominal = nullptr;
     forms::PushButton *m_putOnBands = nullptr;
     forms::PushButton *m_reverse = nullptr;
