@@ -204,7 +204,7 @@ void tst_ReadingWindow::turnsThePartRound()
 }
 
 // Typed as people write a nominal; what the bands cannot carry is said and changes nothing;
-// what a nominal is not written with never stays in the field.
+// what a nominal is not written with never stays in the field, and the refusal is heard.
 void tst_ReadingWindow::putsANominalOnBands()
 {
     Reading reading;
@@ -232,10 +232,13 @@ void tst_ReadingWindow::putsANominalOnBands()
 
     QLineEdit *field = reading.control<QLineEdit>(u"nominal"_s);
     field->setText(u"10 кОм"_s);
+    Announcements heard;
     Reading::type(field, u"x"_s);
     QCOMPARE(field->text(), u"10 кОм"_s);
     QCOMPARE(reading.message(),
         u"Не принято «10 кОмx»: номинал пишут цифрами, запятой и буквами единиц (к, М, Г, R, Ом)."_s);
+    // Told away from the focus too, for whoever does not see the message line.
+    QTRY_VERIFY(heard.texts().contains(reading.message()));
 }
 
 // Escape closes it; at rest nothing in it runs.
