@@ -1,11 +1,13 @@
 #include "forms/accessibility.h"
 
 #include "forms/controls.h"
-
 #include "forms/platformaccessibility.h"
+#include "forms/swatchlist.h"
 
 #include <QAccessibleWidget>
+#include <QHash>
 #include <QLabel>
+#include <QPointer>
 
 using namespace Qt::StringLiterals;
 
@@ -94,6 +96,148 @@ public:
     }
 };
 
+// A swatch of a list: a list item named as its tool tip, selected while it is the chosen one,
+// and focused while it is and the list has the keyboard. It has no object of its own; the list
+// keeps it for as long as the list lives, and it reads everything from the list as it is now.
+class SwatchAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    SwatchAccessible(SwatchList *list, int index)
+        : m_list(list)
+        , m_index(index)
+    { }
+
+    int index() const { return m_index; }
+    const SwatchList *list() const { return m_list; }
+
+    bool isValid() const override { return m_list && m_index < m_list->items().size(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override
+    {
+        QAccessibleInterface *list = parent();
+        return list ? list->window() : nullptr;
+    }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_list.data());
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name || !isValid())
+            return {};
+        return m_list->items()[m_index].name;
+    }
+    void setText(QAccessible::Text, const QString &) override { }
+
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect swatch = m_list->swatchRect(m_index);
+        return {m_list->mapToGlobal(swatch.topLeft()), swatch.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (!isValid())
+            return state;
+        state.selectable = true;
+        state.focusable = true;
+        const bool chosen = m_list->chosen() == m_index;
+        state.selected = chosen;
+        state.focused = chosen && m_list->hasFocus();
+        state.invisible = !m_list->isVisible();
+        state.offscreen = state.invisible;
+        state.disabled = !m_list->isEnabled();
+        return state;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface *>(this);
+        return nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+    void doAction(const QString &action) override
+    {
+        // Queued, as a button's click is: the assistive technology's call returns first.
+        if (action == pressAction() && isValid())
+            QMetaObject::invokeMethod(
+                m_list.data(),
+                [list = m_list, index = m_index] {
+                    if (list)
+                        list->pick(index);
+                },
+                Qt::QueuedConnection);
+    }
+
+private:
+    QPointer<SwatchList> m_list;
+    int m_index = 0;
+};
+
+// A swatch list is a list of its swatches, focused on the chosen one while it has the keyboard.
+class SwatchListAccessible : public QAccessibleWidget
+{
+public:
+    explicit SwatchListAccessible(SwatchList *list)
+        : QAccessibleWidget(list, QAccessible::List)
+    { }
+
+    ~SwatchListAccessible() override
+    {
+        for (const QAccessible::Id id : std::as_const(m_swatches))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return int(list()->items().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (const auto known = m_swatches.constFind(index); known != m_swatches.cend())
+            return QAccessible::accessibleInterface(*known);
+        auto *swatch = new SwatchAccessible(list(), index);
+        m_swatches.insert(index, QAccessible::registerAccessibleInterface(swatch));
+        return swatch;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        const auto *swatch = dynamic_cast<const SwatchAccessible *>(child);
+        return swatch && swatch->list() == list() ? swatch->index() : -1;
+    }
+
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const QPoint point = list()->mapFromGlobal(QPoint(x, y));
+        for (int index = 0; index < childCount(); ++index) {
+            if (list()->swatchRect(index).contains(point))
+                return child(index);
+        }
+        return nullptr;
+    }
+
+    QAccessibleInterface *focusChild() const override
+    {
+        return list()->hasFocus() ? child(list()->chosen()) : nullptr;
+    }
+
+private:
+    SwatchList *list() const { return static_cast<SwatchList *>(widget()); }
+
+    mutable QHash<int, QAccessible::Id> m_swatches;
+};
+
 // A window's announcements. Qt 6.8 and later send them as announcement events. Before that,
 // AT-SPI has no signal for them that Debian 12's screen reader takes, but Orca presents a
 // notification the moment it becomes showing, and one inside a status bar without naming its
@@ -178,6 +322,8 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
     if (className == "forms::Announcement"_L1)
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    if (className == "forms::SwatchList"_L1)
+        return new SwatchListAccessible(static_cast<SwatchList *>(object));
     if (className == "forms::Label"_L1) {
         if (auto *label = static_cast<Label *>(object); label->ActsAsButton())
             return new CommandLabelAccessible(label);
@@ -196,6 +342,41 @@ void installAccessibility()
 void markDecorative(QWidget *control)
 {
     control->setProperty(Decorative, true);
+}
+
+void reportChoice(SwatchList *list, int before)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(list);
+    if (!accessible)
+        return;
+    if (QAccessibleInterface *old = accessible->child(before)) {
+        QAccessibleEvent unselected(old, QAccessible::SelectionRemove);
+        QAccessible::updateAccessibility(&unselected);
+    }
+    if (QAccessibleInterface *chosen = accessible->child(list->chosen())) {
+        QAccessibleEvent selected(chosen, QAccessible::SelectionAdd);
+        QAccessible::updateAccessibility(&selected);
+        if (list->hasFocus()) {
+            QAccessibleEvent focused(chosen, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focused);
+        }
+    }
+}
+
+void reportItems(SwatchList *list, int countBefore)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(list);
+    if (!accessible)
+        return;
+    const int count = accessible->childCount();
+    for (int index = 0; index < std::min(count, countBefore); ++index) {
+        QAccessibleEvent renamed(accessible->child(index), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+    if (count != countBefore) {
+        QAccessibleEvent reordered(list, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reordered);
+    }
 }
 
 void announce(QWidget *window, const QString &text)

@@ -12,6 +12,8 @@
 #include <QDBusVariant>
 #include <QWidget>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace forms {
@@ -60,6 +62,22 @@ bool contradictsActivation(const QAccessibleEvent *event)
         && static_cast<const QAccessibleStateChangeEvent *>(event)->changedStates() == activation;
 }
 
+// The item that has the focus inside a control that Qt says took it: the chosen swatch of a
+// list. Such an item has no object of its own, so Qt's widgets never name it in a focus event.
+// Told as focused in the control's place, as Qt's bridge to UI Automation tells it by itself, it
+// is what a screen reader says, in its list; told after the control, it would cut the control
+// short, and told not at all, the reader would not know which item is chosen.
+QAccessibleInterface *focusedItem(QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::Focus)
+        return nullptr;
+    QAccessibleInterface *control = event->accessibleInterface();
+    if (!control || control->childCount() == 0)
+        return nullptr;
+    QAccessibleInterface *item = control->focusChild();
+    return item && item != control && !item->object() ? item : nullptr;
+}
+
 // Every event on its way to the bridge; Qt has no other place to stand between the two. While
 // one event is handed on, the bridge is reached directly.
 void handOn(QAccessibleEvent *event)
@@ -67,7 +85,12 @@ void handOn(QAccessibleEvent *event)
     if (contradictsActivation(event))
         return;
     const QAccessible::UpdateHandler self = QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
+    if (QAccessibleInterface *item = focusedItem(event)) {
+        QAccessibleEvent itemFocused(item, QAccessible::Focus);
+        QAccessible::updateAccessibility(&itemFocused);
+    } else {
+        QAccessible::updateAccessibility(event);
+    }
     QAccessible::installUpdateHandler(self);
 }
 
@@ -93,26 +116,34 @@ void reportVisibility(QWidget *control)
     Q_UNUSED(registered);
     const ObjectReference application {
         bus.baseService(), QDBusObjectPath(u"/org/a11y/atspi/accessible/root"_s)};
-    const auto tell = [&](QWidget *widget, const QString &state) {
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-        if (!accessible)
-            return;
+    const auto tell = [&](QAccessibleInterface *accessible, const QString &state) {
         const QString path
             = u"/org/a11y/atspi/accessible/"_s + QString::number(QAccessible::uniqueId(accessible));
         QDBusMessage event
             = QDBusMessage::createSignal(path, u"org.a11y.atspi.Event.Object"_s, u"StateChanged"_s);
-        event << state << int(widget->isVisible()) << 0
+        event << state << int(!accessible->state().invisible) << 0
               << QVariant::fromValue(QDBusVariant(QVariant::fromValue(
                      ObjectReference {bus.baseService(), QDBusObjectPath(path)})))
               << QVariant::fromValue(application);
         bus.send(event);
     };
-    // Qt has told "showing" of the control itself, but of nothing inside it.
-    tell(control, u"visible"_s);
-    for (QWidget *inside : control->findChildren<QWidget *>()) {
-        tell(inside, u"showing"_s);
-        tell(inside, u"visible"_s);
-    }
+    // Qt has told "showing" of the control itself, but of nothing inside it: neither the widgets
+    // in it nor the items it shows without widgets of their own.
+    const std::function<void(QAccessibleInterface *)> tellInside
+        = [&](QAccessibleInterface *outer) {
+              for (int index = 0; index < outer->childCount(); ++index) {
+                  if (QAccessibleInterface *inside = outer->child(index)) {
+                      tell(inside, u"showing"_s);
+                      tell(inside, u"visible"_s);
+                      tellInside(inside);
+                  }
+              }
+          };
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+    if (!accessible)
+        return;
+    tell(accessible, u"visible"_s);
+    tellInside(accessible);
 }
 
 } // namespace forms

@@ -4,6 +4,7 @@
 #include "forms/form.h"
 #include "forms/qtcolour.h"
 #include "forms/session.h"
+#include "forms/swatchlist.h"
 #include "support/announcements.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -35,6 +37,7 @@ private Q_SLOTS:
     void labelFitsItsCaption();
     void announcingShowsNothingAndMovesNothing();
     void cancelButtonTakesEscape();
+    void swatchListIsAListOfNamedItems();
 
     void messageBoxStyles_data();
     void messageBoxStyles();
@@ -230,6 +233,96 @@ void tst_Forms::cancelButtonTakesEscape()
     button.setFocus();
     QTest::keyClick(&button, Qt::Key_Escape);
     QCOMPARE(clicks.size(), 2);
+}
+
+// A one-of-many picker as a screen reader knows one: a list of named items, the chosen one
+// selected, and focused while the list has the keyboard; the focus moves with the choice.
+void tst_Forms::swatchListIsAListOfNamedItems()
+{
+    forms::Form window(forms::Form::Menu::None);
+    window.setClientSize(3000, 1500);
+    forms::TextBox field(window.client(), u"Field"_s, {120, 120, 1500, 300});
+    forms::SwatchList list(window.client(), u"List"_s, {120, 600, 2000, 330});
+    list.setAccessibleName(u"Полоса 1"_s);
+    list.setItems({{forms::rgb(255, 0, 0), u"Красный"_s, u'2'},
+        {forms::rgb(0, 0, 255), u"Синий"_s, u'6'}, {forms::rgb(255, 255, 255), u"Белый"_s, {}}});
+    QSignalSpy picked(&list, &forms::SwatchList::picked);
+    QSignalSpy refused(&list, &forms::SwatchList::refused);
+    window.showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field.setFocus();
+
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&list);
+    QCOMPARE(accessible->role(), QAccessible::List);
+    QCOMPARE(accessible->text(QAccessible::Name), u"Полоса 1"_s);
+    QCOMPARE(accessible->childCount(), 3);
+    // Each item at its swatch, named as its tool tip.
+    const QPoint origin = list.mapToGlobal(QPoint(0, 0));
+    QStringList items;
+    for (int index = 0; index < accessible->childCount(); ++index) {
+        QAccessibleInterface *item = accessible->child(index);
+        QCOMPARE(item->role(), QAccessible::ListItem);
+        QCOMPARE(item->parent(), accessible);
+        QCOMPARE(accessible->indexOfChild(item), index);
+        QCOMPARE(item->rect(), list.swatchRect(index).translated(origin));
+        QCOMPARE(accessible->childAt(item->rect().center().x(), item->rect().center().y()), item);
+        QVERIFY(item->state().selectable && !item->state().selected);
+        items.append(item->text(QAccessible::Name));
+        QHelpEvent help(QEvent::ToolTip, list.swatchRect(index).center(),
+            list.mapToGlobal(list.swatchRect(index).center()));
+        QApplication::sendEvent(&list, &help);
+        QCOMPARE(QToolTip::text(), item->text(QAccessible::Name));
+    }
+    QCOMPARE(items, QStringList({u"Красный"_s, u"Синий"_s, u"Белый"_s}));
+
+    // The item that is selected, and the one that has the focus, by name; "-" for none.
+    const auto selected = [accessible] {
+        QStringList names;
+        for (int index = 0; index < accessible->childCount(); ++index) {
+            if (accessible->child(index)->state().selected)
+                names.append(accessible->child(index)->text(QAccessible::Name));
+        }
+        return names.join(u' ');
+    };
+    const auto focused = [accessible] {
+        QAccessibleInterface *item = accessible->focusChild();
+        return item && item->state().focused ? item->text(QAccessible::Name) : u"-"_s;
+    };
+    // Chosen away from the keyboard: selected, not focused.
+    list.setChosen(1);
+    QCOMPARE(selected(), u"Синий"_s);
+    QCOMPARE(focused(), u"-"_s);
+    QCOMPARE(picked.size(), 0);
+    // With the keyboard, the chosen item has the focus, and it moves with every key.
+    list.setFocus();
+    QCOMPARE(focused(), u"Синий"_s);
+    QTest::keyClick(&list, Qt::Key_Left);
+    QCOMPARE(selected() + u'/' + focused(), u"Красный/Красный"_s);
+    QTest::keyClick(&list, Qt::Key_End);
+    QCOMPARE(selected() + u'/' + focused(), u"Белый/Белый"_s);
+    QTest::keyClick(&list, Qt::Key_6);
+    QCOMPARE(selected() + u'/' + focused(), u"Синий/Синий"_s);
+    QCOMPARE(picked.size(), 3);
+    // A digit that no item carries is refused, and nothing changes; nor does the chosen one.
+    QTest::keyClick(&list, Qt::Key_9);
+    QTest::keyClick(&list, Qt::Key_6);
+    QCOMPARE(refused.size(), 1);
+    QCOMPARE(refused.first().first().value<QChar>(), u'9');
+    QCOMPARE(list.chosen(), 1);
+    QCOMPARE(picked.size(), 3);
+    // A click picks the swatch under it, and so does the item's press action.
+    field.setFocus();
+    QTest::mouseClick(&list, Qt::LeftButton, {}, list.swatchRect(2).center());
+    QCOMPARE(selected() + u'/' + focused(), u"Белый/Белый"_s);
+    accessible->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(list.chosen(), 0);
+    QCOMPARE(picked.size(), 5);
+    // Other items: none chosen, the names anew.
+    list.setItems({{forms::rgb(0, 0, 0), u"Черный"_s, u'0'}});
+    QCOMPARE(list.chosen(), -1);
+    QCOMPARE(accessible->childCount(), 1);
+    QCOMPARE(accessible->child(0)->text(QAccessible::Name), u"Черный"_s);
+    QCOMPARE(selected(), QString());
 }
 
 void tst_Forms::messageBoxStyles_data()

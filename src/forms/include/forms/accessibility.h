@@ -5,10 +5,13 @@ class QWidget;
 
 namespace forms {
 
+class SwatchList;
+
 // Teaches Qt's accessibility how the forms' controls present themselves to assistive
 // technology: a window's client area lists its controls without the decorative ones, a shape
-// is a picture named by its accessible name, and a label that acts on a click is a push button
-// with a press action. Called once, before the first window is made.
+// is a picture named by its accessible name, a label that acts on a click is a push button
+// with a press action, and a swatch list is a list of named items. Called once, before the
+// first window is made.
 void installAccessibility();
 
 // Keeps a purely decorative control out of the accessibility tree.
@@ -21,5 +24,11 @@ void announce(QWidget *window, const QString &text);
 
 // Tells assistive technology that a control, with everything in it, was shown or hidden.
 void reportVisibility(QWidget *control);
+
+// Tells assistive technology that the list's chosen item is another than the one before (-1 for
+// none): the selection moves, and with it the focus while the list has the keyboard.
+void reportChoice(SwatchList *list, int before);
+// Tells assistive technology that the list's items changed, and how many it had before.
+void reportItems(SwatchList *list, int countBefore);
 
 } // namespace forms
