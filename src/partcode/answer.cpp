@@ -1,6 +1,8 @@
 #include "partcode/answer.h"
 
 #include "colourcode/names.h"
+#include "partcode/choices.h"
+#include "partcode/iec60063.h"
 
 #include <algorithm>
 #include <array>
@@ -36,9 +38,24 @@ std::optional<colourcode::CodeColour> mainWindowColour(Colour colour)
     return MainWindowColours[static_cast<std::size_t>(colour)];
 }
 
+// The series that count for the part's tolerance, in words: "рядов E6–E24 для допуска ±5 %"
+// after "из", "рядах E6–E24 …" after "в".
+enum class Case { AfterFrom, AfterIn };
+QString seriesCountingText(Tolerance tolerance, Case wordCase, const QLocale &locale)
+{
+    const QString span = seriesSpan(tolerance);
+    static constexpr std::array<std::array<const char16_t *, 2>, 2> nouns {{
+        {u"ряда ", u"рядов "},
+        {u"ряду ", u"рядах "},
+    }};
+    const bool several = span.contains(u'–');
+    return QString::fromUtf16(nouns[std::size_t(wordCase)][several ? 1 : 0]) + span
+        + u" для допуска "_s + toleranceText(tolerance, locale);
+}
+
 bool standard(const Reading &reading)
 {
-    return !coarsestSeries(reading.nominal()).isEmpty();
+    return !standardSeries(reading.nominal(), reading.tolerance).isEmpty();
 }
 
 QString partText(const Reading &reading, const QLocale &locale)
@@ -49,35 +66,74 @@ QString partText(const Reading &reading, const QLocale &locale)
 QString seriesLine(const Reading &reading, const QLocale &locale)
 {
     const Decimal nominal = reading.nominal();
-    if (const QString series = coarsestSeries(nominal); !series.isEmpty())
+    if (const QString series = standardSeries(nominal, reading.tolerance); !series.isEmpty())
         return u"Стандартный ряд: "_s + series + u" (IEC 60063)"_s;
-    const QString fitting = fittingSeries(reading);
-    const auto near = neighbours(nominal, fitting);
-    if (!near)
-        return u"Не из рядов E6–E192."_s;
-    return u"Не из рядов E6–E192; ближайшие в "_s + fitting + u": "_s
-        + nominalText(near->below, locale) + u" ("_s + deviationText(nominal, near->below, locale)
-        + u") и "_s + nominalText(near->above, locale) + u" ("_s
-        + deviationText(nominal, near->above, locale) + u")"_s;
+    QString line = u"Не из "_s + seriesCountingText(reading.tolerance, Case::AfterFrom, locale)
+        + u" (IEC 60063)"_s;
+    // A finer series may hold it: the value of a closer tolerance, marked with a wider one.
+    if (const QString finer = coarsestSeries(nominal); !finer.isEmpty()) {
+        Tolerance finerTolerance = 0;
+        for (const iec60063::Series &series : iec60063::AllSeries) {
+            if (finer == QStringView(series.name))
+                finerTolerance = series.tolerance;
+        }
+        line += u", есть лишь в "_s + finer + u" — ряду допуска "_s
+            + toleranceText(finerTolerance, locale);
+    }
+    if (const auto near = neighbours(nominal, reading.tolerance))
+        line += u"; ближайшие: "_s + nominalText(near->below, locale) + u" ("_s
+            + deviationText(nominal, near->below, locale) + u") и "_s
+            + nominalText(near->above, locale) + u" ("_s
+            + deviationText(nominal, near->above, locale) + u')';
+    return line;
+}
+
+// How to tell the two ends of a part apart by eye, where the values do not.
+QString bothReadings(const Bands &bands)
+{
+    if (!roles(int(bands.size())).contains(BandRole::Tolerance))
+        return u"Оба прочтения возможны: полосы допуска нет — первая полоса стоит ближе к краю "
+               u"корпуса, чем последняя."_s;
+    return u"Оба прочтения возможны: первая полоса — у края корпуса, а полоса допуска стоит "
+           u"поодаль от остальных."_s;
 }
 
 // The other end's reading, where the bands make a part that way too, and which is likelier.
 QStringList otherEnd(const Bands &bands, const Reading &reading, const QLocale &locale)
 {
-    const auto back = reversed(bands);
+    const auto back = turned(bands).value;
     const auto other = back ? read(*back) : std::nullopt;
-    if (!other)
+    if (!other || !other->isPart())
         return {};
     QStringList lines {u"С другого конца: "_s + partText(*other, locale)};
     if (standard(reading) && !standard(*other))
-        lines.append(
-            u"Вероятнее это прочтение: номинал с другого конца не из стандартного ряда."_s);
+        lines.append(u"Вероятнее это прочтение: "_s + nominalText(other->nominal(), locale)
+            + u" нет в "_s + seriesCountingText(other->tolerance, Case::AfterIn, locale) + u'.');
     else if (!standard(reading) && standard(*other))
         lines.append(u"Вероятнее прочтение с другого конца: его номинал из ряда "_s
-            + coarsestSeries(other->nominal()) + u"; нажмите «Перевернуть»."_s);
+            + standardSeries(other->nominal(), other->tolerance) + u"; нажмите «Перевернуть»."_s);
     else
-        lines.append(u"Оба прочтения равно возможны: читайте от конца, дальше которого отстоит "
-                     u"полоса допуска."_s);
+        lines.append(bothReadings(bands));
+    return lines;
+}
+
+// Why the bands make no part from this end, and what they make from the other.
+QStringList noPart(const Bands &bands, const Reading &reading, const QLocale &locale)
+{
+    QStringList lines {reading.figures == 0
+            ? u"Все цифры черные: с этого конца это не резистор. Перемычку 0 Ом отмечают одной "
+              u"черной полосой."_s
+            : u"Первая цифра черная: с этого конца резистор не читается, черный первой цифрой не "
+              u"бывает."_s};
+    const Outcome<Bands> back = turned(bands);
+    const auto other = back.value ? read(*back.value) : std::nullopt;
+    if (!back.value)
+        lines.append(back.message);
+    else if (!other || !other->isPart())
+        lines.append(u"С другого конца первая цифра тоже черная."_s);
+    else
+        lines.append(
+            u"С другого конца: "_s + partText(*other, locale) + u" — нажмите «Перевернуть»."_s);
     return lines;
 }
 
@@ -95,36 +151,41 @@ forms::ColourValue colourValue(Colour colour)
     return main ? colourcode::CodeColours[static_cast<std::size_t>(*main)].value : Pink;
 }
 
-QString placeName(const QList<Place> &placesRead, int index)
+QString roleName(const QList<BandRole> &rolesRead, int index)
 {
     static constexpr std::array<QStringView, 3> figures {
         u"первая цифра", u"вторая цифра", u"третья цифра"};
-    if (index < 0 || index >= placesRead.size())
+    if (index < 0 || index >= rolesRead.size())
         return {};
-    switch (placesRead[index]) {
-    case Place::Figure:
+    switch (rolesRead[index]) {
+    case BandRole::Figure:
         return figures[static_cast<std::size_t>(std::min<int>(index, 2))].toString();
-    case Place::Multiplier:
+    case BandRole::Multiplier:
         return u"множитель"_s;
-    case Place::Tolerance:
+    case BandRole::Tolerance:
         return u"допуск"_s;
-    case Place::TemperatureCoefficient:
+    case BandRole::TemperatureCoefficient:
         return u"ТКС"_s;
-    case Place::ZeroOhm:
+    case BandRole::ZeroOhm:
         return u"перемычка"_s;
     }
     return {};
 }
 
-QString meaningText(Place place, Colour colour, const QLocale &locale)
+QString bandCaption(const QList<BandRole> &rolesRead, int index)
+{
+    return u"Полоса %1, %2"_s.arg(index + 1).arg(roleName(rolesRead, index));
+}
+
+QString meaningText(BandRole role, Colour colour, const QLocale &locale)
 {
     const iec60062::ColourMeaning &meaning = iec60062::meaning(colour);
-    if (!carries(place, colour))
+    if (!carries(role, colour))
         return {};
-    switch (place) {
-    case Place::Figure:
+    switch (role) {
+    case BandRole::Figure:
         return QString::number(*meaning.figure);
-    case Place::Multiplier: {
+    case BandRole::Multiplier: {
         const int power = *meaning.multiplier;
         if (power < 0)
             return u"×0"_s + locale.decimalPoint() + QString(-power - 1, u'0') + u'1';
@@ -133,97 +194,79 @@ QString meaningText(Place place, Colour colour, const QLocale &locale)
             value *= 10;
         return u"×"_s + locale.toString(value);
     }
-    case Place::Tolerance:
+    case BandRole::Tolerance:
         return toleranceText(*meaning.tolerance, locale);
-    case Place::TemperatureCoefficient:
+    case BandRole::TemperatureCoefficient:
         return QString::number(*meaning.temperatureCoefficient) + u" ppm/K"_s;
-    case Place::ZeroOhm:
+    case BandRole::ZeroOhm:
         return u"0 Ом"_s;
     }
     return {};
 }
 
-QString colourAndMeaning(Place place, Colour colour, const QLocale &locale)
+QString colourAndMeaning(BandRole role, Colour colour, const QLocale &locale)
 {
-    return colourName(colour) + u", "_s + meaningText(place, colour, locale);
+    return colourName(colour) + u", "_s + meaningText(role, colour, locale);
 }
 
 QString bandName(const Bands &bands, int index, const QLocale &locale)
 {
-    const QList<Place> placesRead = places(int(bands.size()));
-    if (index < 0 || index >= placesRead.size())
+    const QList<BandRole> rolesRead = roles(int(bands.size()));
+    if (index < 0 || index >= rolesRead.size())
         return {};
-    const QString band = u"Полоса %1, %2: "_s.arg(index + 1).arg(placeName(placesRead, index));
+    const QString band = bandCaption(rolesRead, index) + u": "_s;
     const std::optional<Colour> colour = bands[index];
     if (!colour)
         return band + u"не выбран"_s;
-    return band + colourAndMeaning(placesRead[index], *colour, locale);
+    return band + colourAndMeaning(rolesRead[index], *colour, locale);
 }
 
-std::optional<Bands> reversed(const Bands &bands)
+QString partName(const Bands &bands)
 {
-    const QList<Place> placesRead = places(int(bands.size()));
-    if (placesRead.size() < 2)
-        return std::nullopt;
-    Bands back(bands.rbegin(), bands.rend());
-    for (qsizetype band = 0; band < back.size(); ++band) {
-        if (back[band] && !carries(placesRead[band], *back[band]))
-            return std::nullopt;
-    }
-    return back;
+    QStringList colours;
+    for (const std::optional<Colour> &colour : bands)
+        colours.append(colour ? colourName(*colour) : u"без цвета"_s);
+    return u"Резистор: "_s + colours.join(u", "_s);
 }
 
-QString whyNotReversed(const Bands &bands)
+QString whyMisplaced(const Bands &bands)
 {
-    const QList<Place> placesRead = places(int(bands.size()));
-    for (int index = 0; index < placesRead.size(); ++index) {
-        const auto colour = bands[bands.size() - 1 - index];
-        if (colour && !carries(placesRead[index], *colour))
-            return u": %1 не бывает полосой %2 (%3)"_s.arg(colourName(*colour))
-                .arg(index + 1)
-                .arg(placeName(placesRead, index));
+    const QList<BandRole> rolesRead = roles(int(bands.size()));
+    for (int index = 0; index < rolesRead.size(); ++index) {
+        const std::optional<Colour> colour = bands[index];
+        if (!colour || carries(rolesRead[index], *colour))
+            continue;
+        // The colour's name as it follows "не бывает": "красной", "синей", "золотой".
+        QString name = colourName(*colour).toLower();
+        name.replace(name.size() - 2, 2, name.endsWith(u"ий"_s) ? u"ей"_s : u"ой"_s);
+        return u"полоса %1 (%2) не бывает %3"_s.arg(index + 1).arg(
+            roleName(rolesRead, index), name);
     }
     return {};
 }
 
-QString whyNotOnBands(Decimal nominal, int bandCount, const QLocale &locale)
-{
-    const QString value = nominalText(nominal, locale);
-    if (bandCount == 1)
-        return u"На одну полосу ставят только перемычку, 0 Ом, а не %1."_s.arg(value);
-    if (nominal.digits == 0)
-        return u"0 Ом — это перемычка: выберите «1 полоса»."_s;
-    const QList<Place> placesWritten = places(bandCount);
-    const auto figures = std::count(placesWritten.begin(), placesWritten.end(), Place::Figure);
-    const auto digits = QString::number(nominal.digits).size();
-    if (digits > figures)
-        return u"%1 на этих полосах не записать: значащих цифр в нём %2, а полос для цифр %3."_s
-            .arg(value)
-            .arg(digits)
-            .arg(figures);
-    return u"%1 на этих полосах не записать: множитель вышел бы за пределы от ×0,001 до "
-           u"×1 000 000 000."_s.arg(value);
-}
-
 QStringList answer(const Bands &bands, const QLocale &locale)
 {
-    const QList<Place> placesRead = places(int(bands.size()));
+    const QList<BandRole> rolesRead = roles(int(bands.size()));
+    if (rolesRead.isEmpty())
+        return {u"Резисторов с %1 полосами не бывает."_s.arg(bands.size())};
     if (const int missing = firstMissing(bands))
-        return {
-            u"Не выбрана полоса %1: %2."_s.arg(missing).arg(placeName(placesRead, missing - 1))};
+        return {u"Не выбрана полоса %1: %2."_s.arg(missing).arg(roleName(rolesRead, missing - 1))};
     const auto reading = read(bands);
     if (!reading)
-        return {u"Такой резистор не бывает: цвет не на своем месте."_s};
-    if (placesRead == QList {Place::ZeroOhm})
+        return {u"Так резистор не маркируют: "_s + whyMisplaced(bands) + u'.'};
+    if (rolesRead == QList {BandRole::ZeroOhm})
         return {u"Перемычка: 0 Ом"_s, u"Код: "_s + letterCode(*reading)};
+    if (!reading->isPart())
+        return noPart(bands, *reading, locale);
 
     const Decimal nominal = reading->nominal();
     QStringList lines {u"Номинал: "_s + nominalText(nominal, locale)};
     QString tolerance = u"Допуск "_s + rangeText(nominal, reading->tolerance, locale);
-    if (!placesRead.contains(Place::Tolerance))
+    if (!rolesRead.contains(BandRole::Tolerance))
         tolerance += u" (полосы допуска нет)"_s;
     lines.append(tolerance);
-    const auto toleranceBand = placesRead.indexOf(Place::Tolerance);
+    const auto toleranceBand = rolesRead.indexOf(BandRole::Tolerance);
     if (toleranceBand >= 0) {
         const Colour colour = *bands[toleranceBand];
         if (const auto earlier = earlierTolerance(colour))
@@ -238,6 +281,14 @@ QStringList answer(const Bands &bands, const QLocale &locale)
     lines.append(u"Код: "_s + letterCode(*reading));
     lines.append(otherEnd(bands, *reading, locale));
     return lines;
+}
+
+QStringList report(const Bands &bands, const QLocale &locale)
+{
+    QStringList lines;
+    for (int index = 0; index < bands.size(); ++index)
+        lines.append(bandName(bands, index, locale));
+    return lines + answer(bands, locale);
 }
 
 } // namespace partcode

@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -48,21 +48,21 @@ int magnitude(Decimal value)
     return value.digits == 0 ? 0 : digitCount(value.digits) - 1 + value.exponent;
 }
 
-// Which of two values is the larger, exactly; the values compared here lie within a few decades
-// of one another.
-int compare(Decimal a, Decimal b)
+// Both values, which lie within a few decades of one another, as digits of one power of ten,
+// the lower of their two.
+std::pair<std::int64_t, std::int64_t> alike(Decimal a, Decimal b)
 {
     a = normalised(a);
     b = normalised(b);
     const int lowest = std::min(a.exponent, b.exponent);
-    const std::int64_t left = a.digits * powerOfTen(a.exponent - lowest);
-    const std::int64_t right = b.digits * powerOfTen(b.exponent - lowest);
-    return left < right ? -1 : left > right ? 1 : 0;
+    return {a.digits * powerOfTen(a.exponent - lowest), b.digits * powerOfTen(b.exponent - lowest)};
 }
 
-long double toNumber(Decimal value)
+// Which of two values is the larger, exactly.
+int compare(Decimal a, Decimal b)
 {
-    return static_cast<long double>(value.digits) * std::pow(10.0L, value.exponent);
+    const auto [left, right] = alike(a, b);
+    return left < right ? -1 : left > right ? 1 : 0;
 }
 
 // The value's digits with the locale's decimal separator, as few as say it exactly.
@@ -84,7 +84,8 @@ struct Unit
     int power;
     const char16_t *name;
 };
-constexpr std::array<Unit, 4> Units {{{9, u"ГОм"}, {6, u"МОм"}, {3, u"КОм"}, {0, u"Ом"}}};
+constexpr std::array<Unit, 5> Units {
+    {{12, u"ТОм"}, {9, u"ГОм"}, {6, u"МОм"}, {3, u"КОм"}, {0, u"Ом"}}};
 
 const Unit &unitOf(Decimal nominal)
 {
@@ -112,13 +113,23 @@ std::optional<Colour> colourWith(Member member, int value)
     return std::nullopt;
 }
 
-const iec60063::Series *seriesNamed(QStringView name)
+// The series that count as standard for a part of the tolerance: its own and the coarser ones.
+std::span<const iec60063::Series> seriesCounting(Tolerance tolerance)
 {
-    for (const iec60063::Series &series : iec60063::AllSeries) {
-        if (name == QStringView(series.name))
-            return &series;
-    }
-    return nullptr;
+    std::size_t count = 1;
+    while (
+        count < iec60063::AllSeries.size() && iec60063::AllSeries[count - 1].tolerance > tolerance)
+        ++count;
+    return std::span(iec60063::AllSeries).first(count);
+}
+
+// The value rounded half up to a multiple of 10^exponent, where it has finer figures.
+Decimal roundedTo(Decimal value, int exponent)
+{
+    if (value.exponent >= exponent)
+        return value;
+    const std::int64_t step = powerOfTen(exponent - value.exponent);
+    return {(value.digits + step / 2) / step, exponent};
 }
 
 // The series' figures as three-figure mantissas, 100 to 999.
@@ -130,80 +141,94 @@ QList<int> mantissas(const iec60063::Series &series)
     return result;
 }
 
+// Whether the series holds the value in some decade.
+bool holds(const iec60063::Series &series, Decimal value)
+{
+    value = normalised(value);
+    if (value.digits == 0 || digitCount(value.digits) > 3)
+        return false;
+    return mantissas(series).contains(int(value.digits * powerOfTen(3 - digitCount(value.digits))));
+}
+
 } // namespace
 
-QList<Place> places(int bandCount)
+QList<BandRole> roles(int bandCount)
 {
+    using enum BandRole;
     switch (bandCount) {
     case 1:
-        return {Place::ZeroOhm};
+        return {ZeroOhm};
     case 3:
-        return {Place::Figure, Place::Figure, Place::Multiplier};
+        return {Figure, Figure, Multiplier};
     case 4:
-        return {Place::Figure, Place::Figure, Place::Multiplier, Place::Tolerance};
+        return {Figure, Figure, Multiplier, Tolerance};
     case 5:
-        return {Place::Figure, Place::Figure, Place::Figure, Place::Multiplier, Place::Tolerance};
+        return {Figure, Figure, Figure, Multiplier, Tolerance};
     case 6:
-        return {Place::Figure, Place::Figure, Place::Figure, Place::Multiplier, Place::Tolerance,
-            Place::TemperatureCoefficient};
+        return {Figure, Figure, Figure, Multiplier, Tolerance, TemperatureCoefficient};
     default:
         return {};
     }
 }
 
-bool carries(Place place, Colour colour)
+bool carries(BandRole role, Colour colour)
 {
     const iec60062::ColourMeaning &meaning = iec60062::meaning(colour);
-    switch (place) {
-    case Place::Figure:
+    switch (role) {
+    case BandRole::Figure:
         return meaning.figure.has_value();
-    case Place::Multiplier:
+    case BandRole::Multiplier:
         return meaning.multiplier.has_value();
-    case Place::Tolerance:
+    case BandRole::Tolerance:
         return meaning.tolerance.has_value();
-    case Place::TemperatureCoefficient:
+    case BandRole::TemperatureCoefficient:
         return meaning.temperatureCoefficient.has_value();
-    case Place::ZeroOhm:
+    case BandRole::ZeroOhm:
         return colour == Colour::Black;
     }
     return false;
 }
 
-QList<Colour> coloursOf(Place place)
+QList<Colour> coloursOf(BandRole role)
 {
     QList<Colour> result;
     for (const iec60062::ColourMeaning &meaning : iec60062::Colours) {
-        if (carries(place, meaning.colour))
+        if (carries(role, meaning.colour))
             result.append(meaning.colour);
     }
     return result;
 }
 
+bool Reading::isPart() const
+{
+    return figureCount == 0 || figures >= powerOfTen(figureCount - 1);
+}
+
 std::optional<Reading> read(const Bands &bands)
 {
-    const QList<Place> placesRead = places(int(bands.size()));
-    if (placesRead.isEmpty())
+    const QList<BandRole> rolesRead = roles(int(bands.size()));
+    if (rolesRead.isEmpty())
         return std::nullopt;
     Reading reading;
     for (qsizetype band = 0; band < bands.size(); ++band) {
-        if (!bands[band] || !carries(placesRead[band], *bands[band]))
+        if (!bands[band] || !carries(rolesRead[band], *bands[band]))
             return std::nullopt;
         const iec60062::ColourMeaning &meaning = iec60062::meaning(*bands[band]);
-        switch (placesRead[band]) {
-        case Place::Figure:
+        switch (rolesRead[band]) {
+        case BandRole::Figure:
             reading.figures = reading.figures * 10 + *meaning.figure;
             ++reading.figureCount;
             break;
-        case Place::Multiplier:
+        case BandRole::Multiplier:
             reading.power = *meaning.multiplier;
             break;
-        case Place::Tolerance:
+        case BandRole::Tolerance:
             reading.tolerance = *meaning.tolerance;
             break;
-        case Place::TemperatureCoefficient:
+        case BandRole::TemperatureCoefficient:
             reading.temperatureCoefficient = meaning.temperatureCoefficient;
             break;
-        case Place::ZeroOhm:
+        case BandRole::ZeroOhm:
             reading.tolerance = 0;
             break;
         }
@@ -217,45 +242,66 @@ int firstMissing(const Bands &bands)
     return missing == bands.end() ? 0 : int(missing - bands.begin()) + 1;
 }
 
-std::optional<Bands> bandsOf(
-    Decimal nominal, int bandCount, Tolerance tolerance, std::optional<int> temperatureCoefficient)
+Outcome<Bands> bandsOf(Decimal nominal, int bandCount, Tolerance tolerance,
+    std::optional<int> temperatureCoefficient, const QLocale &locale)
 {
-    const QList<Place> placesWritten = places(bandCount);
-    if (placesWritten.isEmpty())
-        return std::nullopt;
+    const QList<BandRole> rolesWritten = roles(bandCount);
+    if (rolesWritten.isEmpty())
+        return {{}, u"Резисторов с %1 полосами не бывает."_s.arg(bandCount)};
     nominal = normalised(nominal);
-    if (bandCount == 1)
-        return nominal.digits == 0 ? std::optional(Bands {Colour::Black}) : std::nullopt;
+    const QString value = nominalText(nominal, locale);
+    if (bandCount == 1) {
+        if (nominal.digits != 0)
+            return {{}, u"На одну полосу ставят только перемычку, 0 Ом, а не %1."_s.arg(value)};
+        return {Bands {Colour::Black}, {}};
+    }
+    if (nominal.digits == 0)
+        return {{}, u"0 Ом — это перемычка: выберите «1 полоса»."_s};
     const int figureCount
-        = int(std::count(placesWritten.begin(), placesWritten.end(), Place::Figure));
-    if (nominal.digits == 0 || digitCount(nominal.digits) > figureCount)
-        return std::nullopt;
+        = int(std::count(rolesWritten.begin(), rolesWritten.end(), BandRole::Figure));
+    if (digitCount(nominal.digits) > figureCount)
+        return {{},
+            u"%1 на этих полосах не записать: значащих цифр в нём %2, а полос для цифр %3."_s
+                .arg(value)
+                .arg(digitCount(nominal.digits))
+                .arg(figureCount)};
     const int spare = figureCount - digitCount(nominal.digits);
     const int figures = int(nominal.digits * powerOfTen(spare));
     const auto multiplier
         = colourWith(&iec60062::ColourMeaning::multiplier, nominal.exponent - spare);
     if (!multiplier)
-        return std::nullopt;
+        return {{},
+            u"%1 на этих полосах не записать: множитель вышел бы за пределы от ×0,001 до "
+            u"×1 000 000 000."_s.arg(value)};
     Bands bands;
     for (int place = figureCount - 1; place >= 0; --place)
         bands.append(
             colourWith(&iec60062::ColourMeaning::figure, figures / int(powerOfTen(place)) % 10));
     bands.append(multiplier);
-    if (bandCount == 3)
-        return tolerance == iec60062::WithoutBand ? std::optional(bands) : std::nullopt;
+    if (bandCount == 3) {
+        if (tolerance != iec60062::WithoutBand)
+            return {{},
+                u"На трех полосах допуск всегда ±20 %, а не %1."_s.arg(
+                    toleranceText(tolerance, locale))};
+        return {bands, {}};
+    }
     const auto toleranceBand = colourWith(&iec60062::ColourMeaning::tolerance, tolerance);
     if (!toleranceBand)
-        return std::nullopt;
+        return {
+            {}, u"Допуск %1 не отмечают ни одним цветом."_s.arg(toleranceText(tolerance, locale))};
     bands.append(toleranceBand);
     if (bandCount == 6) {
         const auto coefficient = temperatureCoefficient
             ? colourWith(&iec60062::ColourMeaning::temperatureCoefficient, *temperatureCoefficient)
             : std::nullopt;
         if (!coefficient)
-            return std::nullopt;
+            return {{},
+                temperatureCoefficient
+                    ? u"ТКС %1 ppm/K не отмечают ни одним цветом."_s.arg(*temperatureCoefficient)
+                    : u"На шести полосах нужен ТКС."_s};
         bands.append(coefficient);
     }
-    return bands;
+    return {bands, {}};
 }
 
 std::optional<Decimal> parseNominal(QStringView text, const QLocale &locale)
@@ -265,8 +311,8 @@ std::optional<Decimal> parseNominal(QStringView text, const QLocale &locale)
     // milli as well as mega.
     static const QRegularExpression unit(
         u"\\s*(ом|ohm|Ω)$"_s, QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression decimal(u"^(\\d*)(?:[.,](\\d+))?\\s*([RrKkКкMМGgГг]?)$"_s);
-    static const QRegularExpression letter(u"^(\\d*)([RrKkКкMМGgГг])(\\d+)$"_s);
+    static const QRegularExpression decimal(u"^(\\d*)(?:[.,](\\d+))?\\s*([RrKkКкMМGgГгTtТт]?)$"_s);
+    static const QRegularExpression letter(u"^(\\d*)([RrKkКкMМGgГгTtТт])(\\d+)$"_s);
     QString written = text.trimmed().toString();
     written.remove(unit);
     written = written.trimmed();
@@ -303,6 +349,10 @@ std::optional<Decimal> parseNominal(QStringView text, const QLocale &locale)
     case u'Г':
         exponent += 9;
         break;
+    case u'T':
+    case u'Т':
+        exponent += 12;
+        break;
     default:
         break;
     }
@@ -331,9 +381,16 @@ QString toleranceText(Tolerance tolerance, const QLocale &locale)
 
 QString rangeText(Decimal nominal, Tolerance tolerance, const QLocale &locale)
 {
+    nominal = normalised(nominal);
     const Unit &unit = unitOf(nominal);
-    const Decimal lower {nominal.digits * (10000 - tolerance), nominal.exponent - 4};
-    const Decimal upper {nominal.digits * (10000 + tolerance), nominal.exponent - 4};
+    const Decimal share {nominal.digits * tolerance, nominal.exponent - 4};
+    int finest = nominal.exponent - 2;
+    if (share.digits > 0)
+        finest = std::min(finest, magnitude(share) - 1);
+    const Decimal lower
+        = roundedTo({nominal.digits * (10000 - tolerance), nominal.exponent - 4}, finest);
+    const Decimal upper
+        = roundedTo({nominal.digits * (10000 + tolerance), nominal.exponent - 4}, finest);
     return toleranceText(tolerance, locale) + u": от "_s + inUnit(lower, unit, locale) + u" до "_s
         + inUnit(upper, unit, locale) + u' ' + QString::fromUtf16(unit.name);
 }
@@ -342,11 +399,9 @@ QString letterCode(const Reading &reading)
 {
     if (reading.figureCount == 0)
         return u"0R"_s;
-    // The figures as the bands give them, leading zeros left out; the letter of the largest
-    // power of a thousand below the value stands where the decimal sign would.
-    QString figures = QString::number(reading.figures).rightJustified(reading.figureCount, u'0');
-    const int leadingZeros = int(figures.size() - QString::number(reading.figures).size());
-    figures.remove(0, std::min<int>(leadingZeros, int(figures.size()) - 1));
+    // The figures as the bands give them; the letter of the largest power of a thousand below
+    // the value stands where the decimal sign would.
+    const QString figures = QString::number(reading.figures);
     const int whole = int(figures.size()) + reading.power;
     int group = whole > 0 ? (whole - 1) / 3 : 0;
     group = std::min(group, int(iec60062::ValueLetters.size()) - 1);
@@ -368,41 +423,54 @@ QString letterCode(const Reading &reading)
 
 QString coarsestSeries(Decimal nominal)
 {
-    nominal = normalised(nominal);
-    if (nominal.digits == 0 || digitCount(nominal.digits) > 3)
-        return {};
-    const int mantissa = int(nominal.digits * powerOfTen(3 - digitCount(nominal.digits)));
     for (const iec60063::Series &series : iec60063::AllSeries) {
-        if (mantissas(series).contains(mantissa))
+        if (holds(series, nominal))
             return QString::fromUtf16(series.name);
     }
     return {};
 }
 
-QString fittingSeries(const Reading &reading)
+QString seriesFor(Tolerance tolerance)
 {
-    if (reading.tolerance < 100)
-        return u"E192"_s;
-    return reading.figureCount == 3 ? u"E96"_s : u"E24"_s;
+    return QString::fromUtf16(seriesCounting(tolerance).back().name);
 }
 
-std::optional<Neighbours> neighbours(Decimal nominal, QStringView seriesName)
+QString seriesSpan(Tolerance tolerance)
 {
-    const iec60063::Series *series = seriesNamed(seriesName);
+    const auto counting = seriesCounting(tolerance);
+    if (counting.size() == 1)
+        return QString::fromUtf16(counting.front().name);
+    return QString::fromUtf16(counting.front().name) + u'–'
+        + QString::fromUtf16(counting.back().name);
+}
+
+QString standardSeries(Decimal nominal, Tolerance tolerance)
+{
+    for (const iec60063::Series &series : seriesCounting(tolerance)) {
+        if (holds(series, nominal))
+            return QString::fromUtf16(series.name);
+    }
+    return {};
+}
+
+std::optional<Neighbours> neighbours(Decimal nominal, Tolerance tolerance)
+{
     nominal = normalised(nominal);
-    if (!series || nominal.digits == 0)
+    if (nominal.digits == 0)
         return std::nullopt;
     // The series' values in the nominal's decade and in the decades on either side of it.
     const int decade = magnitude(nominal) - 2;
     std::optional<Decimal> below;
     std::optional<Decimal> above;
-    for (int offset = -1; offset <= 1; ++offset) {
-        for (const int mantissa : mantissas(*series)) {
-            const Decimal value = normalised({mantissa, decade + offset});
-            if (compare(value, nominal) < 0 && (!below || compare(value, *below) > 0))
-                below = value;
-            if (compare(value, nominal) > 0 && (!above || compare(value, *above) < 0))
-                above = value;
+    for (const iec60063::Series &series : seriesCounting(tolerance)) {
+        for (int offset = -1; offset <= 1; ++offset) {
+            for (const int mantissa : mantissas(series)) {
+                const Decimal value = normalised({mantissa, decade + offset});
+                if (compare(value, nominal) < 0 && (!below || compare(value, *below) > 0))
+                    below = value;
+                if (compare(value, nominal) > 0 && (!above || compare(value, *above) < 0))
+                    above = value;
+            }
         }
     }
     if (!below || !above)
@@ -412,9 +480,14 @@ std::optional<Neighbours> neighbours(Decimal nominal, QStringView seriesName)
 
 QString deviationText(Decimal nominal, Decimal other, const QLocale &locale)
 {
-    const long double percent = (toNumber(other) / toNumber(nominal) - 1) * 100;
-    const auto tenths = static_cast<std::int64_t>(std::llround(std::fabs(percent) * 10));
-    return (percent < 0 ? u"−"_s : u"+"_s) + decimalText({tenths, -1}, locale) + u" %"_s;
+    const auto [base, value] = alike(nominal, other);
+    if (base == 0)
+        return {};
+    const std::int64_t off = value > base ? value - base : base - value;
+    // Tenths of a per cent, half up: (off · 1000 / base) rounded.
+    const std::int64_t tenths = (2 * off * 1000 + base) / (2 * base);
+    return (value < base ? u"−"_s : u"+"_s) + QString::number(tenths / 10) + locale.decimalPoint()
+        + QString::number(tenths % 10) + u" %"_s;
 }
 
 } // namespace partcode

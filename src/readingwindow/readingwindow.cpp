@@ -4,15 +4,18 @@
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
+#include "forms/swatchlist.h"
 #include "partcode/answer.h"
-#include "readingwindow/bandpicker.h"
+#include "partcode/choices.h"
 
-#include <QRegularExpression>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QShortcut>
 
 using namespace Qt::StringLiterals;
 using AutoSize = forms::Label::AutoSize;
+using partcode::BandRole;
 using partcode::Colour;
-using partcode::Place;
 
 namespace {
 
@@ -24,42 +27,35 @@ constexpr int BandWidth = 135;
 // Where a band stands on the body, from its left end, in twips: the figures and the multiplier
 // together, the tolerance set apart, the temperature coefficient last; a zero-ohm link's single
 // band in the middle.
-int bandOffset(const QList<Place> &placesRead, int index)
+int bandOffset(const QList<BandRole> &rolesRead, int index)
 {
-    switch (placesRead[index]) {
-    case Place::Figure:
-    case Place::Multiplier:
+    switch (rolesRead[index]) {
+    case BandRole::Figure:
+    case BandRole::Multiplier:
         return 300 + 240 * index;
-    case Place::Tolerance:
+    case BandRole::Tolerance:
         return 1560;
-    case Place::TemperatureCoefficient:
+    case BandRole::TemperatureCoefficient:
         return 1920;
-    case Place::ZeroOhm:
+    case BandRole::ZeroOhm:
         return (Body.width - BandWidth) / 2;
     }
     return 0;
 }
 
-// What the nominal field keeps: digits, the decimal signs, spaces, and the letters of the units
-// and of the letter code.
-bool nominalKept(const QString &text)
+// The swatches of a band in that place of a part with so many bands: each colour its role may
+// carry, named as it means there, with the digit key that picks it.
+QList<forms::SwatchList::Item> swatches(
+    const QList<Colour> &offered, int bandCount, int index, BandRole role)
 {
-    static const QRegularExpression kept(u"^[0-9.,\\sRrKkКкMМmмGgГгОоOoHhΩ]*$"_s);
-    return kept.match(text).hasMatch();
-}
-
-// The colour a place's band carries by default when a nominal is put on bands and it holds
-// none yet: ±5 % on four bands, ±1 % and 100 ppm/K on five and six.
-iec60062::Tolerance defaultTolerance(int count)
-{
-    switch (count) {
-    case 3:
-        return iec60062::WithoutBand;
-    case 4:
-        return 500;
-    default:
-        return 100;
+    QList<forms::SwatchList::Item> items;
+    for (const Colour colour : offered)
+        items.append({partcode::colourValue(colour), partcode::colourAndMeaning(role, colour), {}});
+    for (int digit = 0; digit <= 9; ++digit) {
+        if (const auto colour = partcode::colourOfDigit(bandCount, index, digit).value)
+            items[offered.indexOf(*colour)].key = QChar(u'0' + digit);
     }
+    return items;
 }
 
 } // namespace
@@ -71,7 +67,7 @@ ReadingWindow::ReadingWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     setCaption(u"Определяем номинал из цветов резистора"_s);
     setBackColor(forms::InactiveBorder);
-    setClientSize(9240, 6900);
+    setClientSize(9240, 7800);
     setFont(forms::font(forms::Tahoma, 8.25));
     createBandCount();
     createBands();
@@ -79,7 +75,7 @@ ReadingWindow::ReadingWindow()
     createCommands();
     m_counts[1]->setChecked(true);
     countChosen();
-    m_rows[0].picker->setFocus();
+    m_rows[0].colours->setFocus();
 }
 
 // One group of options: how many bands the part carries.
@@ -127,13 +123,13 @@ void ReadingWindow::createBands()
         BandRow &row = m_rows[index];
         row.caption = new forms::Label(
             client(), u"bandCaption"_s + number, {120, top + 60, 2040, 195}, AutoSize::Off);
-        row.picker = new BandPicker(
-            client(), u"band"_s + number, {2280, top, BandPicker::SwatchWidth * 13, 330});
+        row.colours = new forms::SwatchList(
+            client(), u"band"_s + number, {2280, top, forms::SwatchList::SwatchWidth * 13, 330});
         row.meaning = new forms::Label(
             client(), u"bandMeaning"_s + number, {6690, top + 60, 2430, 195}, AutoSize::Off);
-        connect(row.picker, &BandPicker::picked, this, &ReadingWindow::bandPicked);
-        connect(row.picker, &BandPicker::refused, this,
-            [this, index](int digit) { digitRefused(index, digit); });
+        connect(row.colours, &forms::SwatchList::picked, this, &ReadingWindow::bandPicked);
+        connect(row.colours, &forms::SwatchList::refused, this,
+            [this, index](QChar digit) { digitRefused(index, digit); });
     }
 }
 
@@ -166,40 +162,52 @@ void ReadingWindow::createDrawing()
     }
 }
 
-// The nominal put on bands, the bands turned round, the window closed; what was refused, and
-// the answer.
+// The nominal put on bands, the bands turned round, the answer copied, the window closed; what
+// was done or refused, and the answer, which can be selected.
 void ReadingWindow::createCommands()
 {
     auto *nominalCaption
         = new forms::Label(client(), u"nominalCaption"_s, {120, 4140, 900, 195}, AutoSize::Off);
     nominalCaption->setCaption(u"Номинал:"_s);
-    m_nominal = new forms::TextBox(client(), u"nominal"_s, {1080, 4080, 1800, 315});
+    m_nominal = new forms::TextBox(client(), u"nominal"_s, {1080, 4080, 1500, 315});
     m_nominal->setMaxLength(24);
     m_nominal->setAccessibleName(u"Номинал, чтобы поставить на полосы"_s);
-    m_nominal->setDropsKept(nominalKept);
+    m_nominal->setDropsKept(
+        [](const QString &text) { return partcode::whyNotWritten(text).isEmpty(); });
     nominalCaption->setBuddy(m_nominal);
     connect(m_nominal, &forms::TextBox::Change, this, &ReadingWindow::nominalChanged);
     connect(m_nominal, &QLineEdit::returnPressed, this, &ReadingWindow::putOnBands);
 
     m_putOnBands = new forms::PushButton(
-        client(), u"putOnBands"_s, {3000, 4080, 1800, 315}, u"Поставить полосы"_s);
+        client(), u"putOnBands"_s, {2700, 4080, 1680, 315}, u"Поставить полосы"_s);
     m_reverse
-        = new forms::PushButton(client(), u"reverse"_s, {4920, 4080, 1800, 315}, u"Перевернуть"_s);
-    m_close = new forms::PushButton(client(), u"close"_s, {7320, 4080, 1800, 315}, u"Закрыть"_s);
+        = new forms::PushButton(client(), u"reverse"_s, {4500, 4080, 1440, 315}, u"Перевернуть"_s);
+    m_copy = new forms::PushButton(client(), u"copy"_s, {6060, 4080, 1440, 315}, u"Копировать"_s);
+    m_close = new forms::PushButton(client(), u"close"_s, {7680, 4080, 1440, 315}, u"Закрыть"_s);
     m_close->setCancel();
     connect(m_putOnBands, &QPushButton::clicked, this, &ReadingWindow::putOnBands);
     connect(m_reverse, &QPushButton::clicked, this, &ReadingWindow::reverseBands);
+    connect(m_copy, &QPushButton::clicked, this, &ReadingWindow::copyAnswer);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    // Ctrl+C copies the answer wherever the focus is, but where a selection of text is copied.
+    auto *copyKeys = new QShortcut(QKeySequence::Copy, this);
+    connect(copyKeys, &QShortcut::activated, this, &ReadingWindow::copyAnswer);
 
-    m_message = new forms::Label(client(), u"message"_s, {120, 4500, 9000, 195}, AutoSize::Off);
-    m_answer = new forms::Label(client(), u"answer"_s, {120, 4800, 9000, 1950}, AutoSize::Off);
+    m_message = new forms::Label(client(), u"message"_s, {120, 4500, 9000, 390}, AutoSize::Off);
+    m_answer = new forms::Label(client(), u"answer"_s, {120, 4950, 9000, 2700}, AutoSize::Off);
+    // A stop of Tab, where the answer is heard again and its text selected by keys as well.
+    m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_answer->setFocusPolicy(Qt::StrongFocus);
 }
 
 partcode::Bands ReadingWindow::bands() const
 {
     partcode::Bands chosen;
-    for (int index = 0; index < m_places.size(); ++index)
-        chosen.append(m_rows[index].picker->colour());
+    for (int index = 0; index < m_roles.size(); ++index) {
+        const BandRow &row = m_rows[index];
+        const int colour = row.colours->chosen();
+        chosen.append(colour < 0 ? std::nullopt : std::optional(row.offered[colour]));
+    }
     return chosen;
 }
 
@@ -215,33 +223,22 @@ int ReadingWindow::bandCount() const
 
 void ReadingWindow::countChosen()
 {
-    const partcode::Bands before = bands();
-    const QList<Place> placesBefore = m_places;
-    m_places = partcode::places(bandCount());
-    // A band keeps its colour where the same place stays: the figures in their order, the
-    // multiplier, the tolerance and the temperature coefficient.
-    const auto heldBefore = [&](int index) -> std::optional<Colour> {
-        const Place place = m_places[index];
-        int ordinal = 0;
-        for (int earlier = 0; earlier < index; ++earlier)
-            ordinal += m_places[earlier] == place ? 1 : 0;
-        for (int old = 0; old < placesBefore.size(); ++old) {
-            if (placesBefore[old] == place && ordinal-- == 0)
-                return before[old];
-        }
-        return std::nullopt;
-    };
+    const int count = bandCount();
+    const partcode::Bands kept = partcode::carriedOver(bands(), count);
+    m_roles = partcode::roles(count);
     for (int index = 0; index < MaxBands; ++index) {
         BandRow &row = m_rows[index];
-        const bool shown = index < m_places.size();
+        const bool shown = index < m_roles.size();
         if (shown) {
-            const std::optional<Colour> held = heldBefore(index);
-            row.picker->setColours(partcode::coloursOf(m_places[index]));
-            row.picker->setColour(held);
+            row.offered = partcode::coloursOf(m_roles[index]);
+            row.colours->setItems(swatches(row.offered, count, index, m_roles[index]));
+            row.colours->setChosen(kept[index] ? int(row.offered.indexOf(*kept[index])) : -1);
+            row.caption->setCaption(partcode::bandCaption(m_roles, index));
+            row.colours->setAccessibleName(row.caption->Caption());
             row.drawn->move(
-                forms::twipsToPixels(Body.left + bandOffset(m_places, index)), row.drawn->y());
+                forms::twipsToPixels(Body.left + bandOffset(m_roles, index)), row.drawn->y());
         }
-        const std::array<QWidget *, 4> controls {row.caption, row.picker, row.meaning, row.drawn};
+        const std::array<QWidget *, 4> controls {row.caption, row.colours, row.meaning, row.drawn};
         for (QWidget *control : controls) {
             if (control->isVisibleTo(this) != shown) {
                 control->setVisible(shown);
@@ -249,28 +246,22 @@ void ReadingWindow::countChosen()
             }
         }
     }
-    m_reverse->setEnabled(m_places.size() > 1);
+    m_reverse->setEnabled(m_roles.size() > 1);
     showBands(isVisible());
 }
 
 void ReadingWindow::showBands(bool announce)
 {
     const partcode::Bands chosen = bands();
-    QStringList colours;
-    for (int index = 0; index < m_places.size(); ++index) {
+    for (int index = 0; index < m_roles.size(); ++index) {
         BandRow &row = m_rows[index];
-        const QString name = partcode::bandName(chosen, index);
-        row.caption->setCaption(
-            u"Полоса %1, %2"_s.arg(index + 1).arg(partcode::placeName(m_places, index)));
         const std::optional<Colour> colour = chosen[index];
         row.meaning->setCaption(
-            colour ? partcode::colourAndMeaning(m_places[index], *colour) : u"не выбран"_s);
-        row.picker->setAccessibleName(name);
+            colour ? partcode::colourAndMeaning(m_roles[index], *colour) : u"не выбран"_s);
         row.drawn->setBackColor(colour ? partcode::colourValue(*colour) : BodyColour);
-        row.drawn->describe(name);
-        colours.append(colour ? partcode::colourName(*colour) : u"без цвета"_s);
+        row.drawn->describe(partcode::bandName(chosen, index));
     }
-    m_body->describe(u"Резистор: "_s + colours.join(u", "_s));
+    m_body->describe(partcode::partName(chosen));
     const QStringList answer = partcode::answer(chosen);
     m_answer->setCaption(answer.join(u'\n'));
     m_answer->setAccessibleName(answer.join(u' '));
@@ -284,10 +275,9 @@ void ReadingWindow::bandPicked()
     showBands(true);
 }
 
-void ReadingWindow::digitRefused(int index, int digit)
+void ReadingWindow::digitRefused(int index, QChar digit)
 {
-    tell(u"Цифре %1 не отвечает ни один цвет полосы %2 (%3)."_s.arg(digit).arg(index + 1).arg(
-        partcode::placeName(m_places, index)));
+    tell(partcode::colourOfDigit(int(m_roles.size()), index, digit.digitValue()).message);
 }
 
 // Keeps the field to what a nominal is written with: any other text is replaced by the one
@@ -295,61 +285,45 @@ void ReadingWindow::digitRefused(int index, int digit)
 // a kept text.
 void ReadingWindow::nominalChanged()
 {
-    if (nominalKept(m_nominal->text())) {
+    const QString refusal = partcode::whyNotWritten(m_nominal->text());
+    if (refusal.isEmpty()) {
         m_keptNominal = m_nominal->text();
         return;
     }
-    const QString refused = m_nominal->text();
     m_nominal->setText(m_keptNominal);
-    tell(
-        u"Не принято «%1»: номинал пишут цифрами, запятой и буквами единиц (к, М, Г, R, Ом)."_s.arg(
-            refused));
+    tell(refusal);
 }
 
 void ReadingWindow::putOnBands()
 {
-    const QString written = m_nominal->text().trimmed();
-    const auto nominal = partcode::parseNominal(written);
-    if (!nominal) {
-        tell(written.isEmpty()
-                ? u"Номинал не введен: напишите его, например 4,7к, 4K7, 10 кОм или 0,22."_s
-                : u"«%1» не номинал: пишут, например, 4,7к, 4K7, 10 кОм или 0,22."_s.arg(written));
-        return;
-    }
-    const int count = bandCount();
-    const partcode::Bands chosen = bands();
-    const auto toleranceBand = m_places.indexOf(Place::Tolerance);
-    const auto chosenTolerance = toleranceBand >= 0 && chosen[toleranceBand]
-        ? iec60062::meaning(*chosen[toleranceBand]).tolerance
-        : std::nullopt;
-    const auto coefficientBand = m_places.indexOf(Place::TemperatureCoefficient);
-    const auto chosenCoefficient = coefficientBand >= 0 && chosen[coefficientBand]
-        ? iec60062::meaning(*chosen[coefficientBand]).temperatureCoefficient
-        : std::nullopt;
-    const auto put = partcode::bandsOf(*nominal, count,
-        chosenTolerance.value_or(defaultTolerance(count)), chosenCoefficient.value_or(100));
-    if (!put) {
-        tell(partcode::whyNotOnBands(*nominal, count));
-        return;
-    }
-    setBands(*put, u"Полосы поставлены: %1."_s.arg(partcode::nominalText(*nominal)));
+    const partcode::Outcome<partcode::Bands> put = partcode::putOn(m_nominal->text(), bands());
+    if (put.value)
+        setBands(*put.value, put.message);
+    else
+        tell(put.message);
 }
 
 void ReadingWindow::reverseBands()
 {
-    const partcode::Bands chosen = bands();
-    const auto back = partcode::reversed(chosen);
-    if (!back) {
-        tell(u"С другого конца эти полосы не читаются"_s + partcode::whyNotReversed(chosen) + u'.');
-        return;
-    }
-    setBands(*back, u"Полосы перевернуты: читаем с другого конца."_s);
+    const partcode::Outcome<partcode::Bands> back = partcode::turned(bands());
+    if (back.value)
+        setBands(*back.value, back.message);
+    else
+        tell(back.message);
+}
+
+void ReadingWindow::copyAnswer()
+{
+    QGuiApplication::clipboard()->setText(partcode::report(bands()).join(u'\n'));
+    tell(u"Ответ скопирован."_s);
 }
 
 void ReadingWindow::setBands(const partcode::Bands &bands, const QString &message)
 {
-    for (int index = 0; index < bands.size(); ++index)
-        m_rows[index].picker->setColour(bands[index]);
+    for (int index = 0; index < bands.size(); ++index) {
+        BandRow &row = m_rows[index];
+        row.colours->setChosen(bands[index] ? int(row.offered.indexOf(*bands[index])) : -1);
+    }
     m_message->setCaption(message);
     showBands(false);
     forms::announce(this, message + u' ' + m_answer->accessibleName());

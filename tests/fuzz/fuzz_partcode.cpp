@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const QString words = partcode::nominalText(*nominal, locale);
     for (const int count : {1, 3, 4, 5, 6}) {
-        const auto bands = partcode::bandsOf(*nominal, count, count == 3 ? 2000 : 100, 50);
+        const auto bands = partcode::bandsOf(*nominal, count, count == 3 ? 2000 : 100, 50).value;
         if (!bands)
             continue;
         const auto reading = partcode::read(*bands);

@@ -7,10 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
-// What the colour code window says of a part: its colours by name, each band's meaning, and
-// the answer in words, as pure functions of the bands chosen.
+// The part code in words: the colours by name, what each band means, and the answer that the
+// bands chosen give, as pure functions of them.
 namespace partcode {
 
 // A code colour's name in the main window's legend words, pink added: "Красный", "Розовый".
@@ -19,27 +17,31 @@ QString colourName(Colour colour);
 // style.
 forms::ColourValue colourValue(Colour colour);
 
-// What a band's place is called: "первая цифра", "множитель", "допуск", "ТКС", "перемычка".
-QString placeName(const QList<Place> &placesRead, int index);
-// What the colour means in the place: "7", "×100", "×0,1", "±1 %", "100 ppm/K", "0 Ом".
-QString meaningText(Place place, Colour colour, const QLocale &locale = QLocale());
-// A colour with what it means in the place: "Красный, ×100".
-QString colourAndMeaning(Place place, Colour colour, const QLocale &locale = QLocale());
+// What the band in that place of a part is called: "первая цифра", "множитель", "допуск",
+// "ТКС", "перемычка".
+QString roleName(const QList<BandRole> &rolesRead, int index);
+// A band by its number and role alone: "Полоса 3, множитель".
+QString bandCaption(const QList<BandRole> &rolesRead, int index);
+// What the colour means in the role: "7", "×100", "×0,1", "±1 %", "100 ppm/K", "0 Ом".
+QString meaningText(BandRole role, Colour colour, const QLocale &locale = QLocale());
+// A colour with what it means in the role: "Красный, ×100".
+QString colourAndMeaning(BandRole role, Colour colour, const QLocale &locale = QLocale());
 // A band as it speaks of itself: "Полоса 3, множитель: Красный, ×100", or "…: не выбран".
 QString bandName(const Bands &bands, int index, const QLocale &locale = QLocale());
+// The drawn part in words, its bands' colours in order: "Резистор: Желтый, Фиолетовый, без
+// цвета".
+QString partName(const Bands &bands);
 
-// The bands read from the other end, where each colour may stand in its new place; none where
-// one may not (a gold first band) or the part has a single band.
-std::optional<Bands> reversed(const Bands &bands);
-// Why the bands cannot be turned round: the first colour that cannot stand in its new place,
-// ": Золотой не бывает полосой 1 (первая цифра)"; empty where they can.
-QString whyNotReversed(const Bands &bands);
-// Why so many bands cannot carry the nominal, where bandsOf finds none: "4,75 КОм на этих
-// полосах не записать: значащих цифр в нём 3, а полос для цифр 2."
-QString whyNotOnBands(Decimal nominal, int bandCount, const QLocale &locale = QLocale());
+// Why a colour chosen cannot stand where it is: "полоса 1 (первая цифра) не бывает золотой" for
+// the first such band; empty where each can.
+QString whyMisplaced(const Bands &bands);
+
 // The answer, one line per statement: the nominal, the tolerance and its range, the temperature
 // coefficient, the standard series or the nearest standard values, the letter code, the other
-// end's reading and which one is likelier. While a band is missing, one line that names it.
+// end's reading and which one is likelier. While a band is missing, one line that names it;
+// where the bands make no part from this end, why, and the other end's reading.
 QStringList answer(const Bands &bands, const QLocale &locale = QLocale());
+// The bands by name, then the answer: what the user takes away, one statement a line.
+QStringList report(const Bands &bands, const QLocale &locale = QLocale());
 
 } // namespace partcode

@@ -35,21 +35,24 @@ inline constexpr std::array<int, 192> E192 {100, 101, 102, 104, 105, 106, 107, 1
     706, 715, 723, 732, 741, 750, 759, 768, 777, 787, 796, 806, 816, 825, 835, 845, 856, 866, 876,
     887, 898, 909, 920, 931, 942, 953, 965, 976, 988};
 
-// A series by its name, "E24", and its figures.
+// A series by its name, "E24", its figures, and the tolerance that the standard sets beside it,
+// in hundredths of a per cent: each step of a series is about twice that tolerance, so that the
+// parts of neighbouring values just meet. E192 serves ±0,5 % and every finer tolerance.
 struct Series
 {
     const char16_t *name;
     std::span<const int> figures;
+    int tolerance;
 };
 
 // Coarsest first, so that the first series that holds a value is the coarsest one.
 inline constexpr std::array<Series, 6> AllSeries {{
-    {u"E6", E6},
-    {u"E12", E12},
-    {u"E24", E24},
-    {u"E48", E48},
-    {u"E96", E96},
-    {u"E192", E192},
+    {u"E6", E6, 2000},
+    {u"E12", E12, 1000},
+    {u"E24", E24, 500},
+    {u"E48", E48, 200},
+    {u"E96", E96, 100},
+    {u"E192", E192, 50},
 }};
 
 } // namespace iec60063

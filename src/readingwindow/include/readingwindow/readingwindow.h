@@ -5,22 +5,22 @@
 
 #include <array>
 
-class BandPicker;
-
 namespace forms {
 class Frame;
 class Label;
-class Line;
 class OptionButton;
 class PushButton;
 class Shape;
+class SwatchList;
 class TextBox;
 } // namespace forms
 
 // The colour code read the other way: the bands of a part in hand, 3 to 6 or the single band
 // of a zero-ohm link, chosen one by one and read into its nominal, tolerance, temperature
 // coefficient, standard series and letter code, from either end; or a nominal typed in and
-// put on the bands. Opened modeless from the main window, at most once.
+// put on the bands. The answer can be copied. Opened modeless from the main window, at most
+// once. It lays out, wires and tells; what the bands mean and what may be done with them, the
+// part code decides.
 class ReadingWindow : public forms::Form
 {
     Q_OBJECT
@@ -36,28 +36,31 @@ private:
     void createDrawing();
     void createCommands();
 
-    // The bands as the pickers hold them.
+    // The bands as the lists hold them.
     partcode::Bands bands() const;
     int bandCount() const;
-    // Offers each band the colours of its place, keeping what the same place held before.
+    // Offers each band the colours of its role, keeping what the same role held before.
     void countChosen();
     // Shows the bands' names, the drawn part and the answer; announces the answer.
     void showBands(bool announce);
     void bandPicked();
-    void digitRefused(int index, int digit);
+    void digitRefused(int index, QChar digit);
     void nominalChanged();
     void putOnBands();
     void reverseBands();
-    // Puts the bands on the pickers and tells the message with the new answer.
+    void copyAnswer();
+    // Puts the bands on the lists and tells the message with the new answer.
     void setBands(const partcode::Bands &bands, const QString &message);
     void tell(const QString &message);
 
     struct BandRow
     {
         forms::Label *caption = nullptr;
-        BandPicker *picker = nullptr;
+        forms::SwatchList *colours = nullptr;
         forms::Label *meaning = nullptr;
         forms::Shape *drawn = nullptr;
+        // The colours the list offers, in its order.
+        QList<partcode::Colour> offered;
     };
 
     forms::Frame *m_countFrame = nullptr;
@@ -67,10 +70,11 @@ private:
     forms::TextBox *m_nominal = nullptr;
     forms::PushButton *m_putOnBands = nullptr;
     forms::PushButton *m_reverse = nullptr;
+    forms::PushButton *m_copy = nullptr;
     forms::PushButton *m_close = nullptr;
     forms::Label *m_message = nullptr;
     forms::Label *m_answer = nullptr;
 
     QString m_keptNominal;
-    QList<partcode::Place> m_places;
+    QList<partcode::BandRole> m_roles;
 };
