@@ -26,8 +26,8 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n
                 fonts-liberation fonts-dejavu-core)
 # The end-to-end tests run the program under its own X server and window manager, and as a
 # Wayland client in a compositor of its own, read it over AT-SPI as a screen reader does, and
-# listen to it through the screen reader Orca.
-test_packages=(xvfb xdotool wmctrl imagemagick openbox x11-utils weston qt6-wayland
+# listen to it through the screen reader Orca; another program reads what it copies.
+test_packages=(xvfb xdotool wmctrl imagemagick openbox x11-utils xclip weston qt6-wayland
                desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca
                locales)
 # The Debian package is built with its library dependencies worked out, and checked by lintian.

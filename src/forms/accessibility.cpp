@@ -363,19 +363,22 @@ void reportChoice(SwatchList *list, int before)
     }
 }
 
-void reportItems(SwatchList *list, int countBefore)
+void reportItemsGoing(SwatchList *list, int countAfter)
 {
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(list);
-    if (!accessible)
-        return;
-    const int count = accessible->childCount();
-    for (int index = 0; index < std::min(count, countBefore); ++index) {
-        QAccessibleEvent renamed(accessible->child(index), QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&renamed);
+    for (int index = countAfter; accessible && index < accessible->childCount(); ++index) {
+        QAccessibleEvent going(accessible->child(index), QAccessible::ObjectDestroyed);
+        QAccessible::updateAccessibility(&going);
     }
-    if (count != countBefore) {
-        QAccessibleEvent reordered(list, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&reordered);
+}
+
+void reportItemsCame(SwatchList *list, int countBefore)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(list);
+    for (int index = 0; accessible && index < accessible->childCount(); ++index) {
+        QAccessibleEvent told(accessible->child(index),
+            index < countBefore ? QAccessible::NameChanged : QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&told);
     }
 }
 

@@ -24,12 +24,13 @@ void SwatchList::setItems(const QList<Item> &items)
     if (items == m_items)
         return;
     setChosen(-1);
+    reportItemsGoing(this, int(items.size()));
     const auto before = m_items.size();
     m_items = items;
     // As wide as its swatches, so that a click beside the last one is no one's.
     resize(twipsToPixels(SwatchWidth * int(m_items.size())), height());
     update();
-    reportItems(this, int(before));
+    reportItemsCame(this, int(before));
 }
 
 void SwatchList::setChosen(int index)

@@ -28,13 +28,16 @@ def reading(window):
         print("FAIL: the nominal field took no text", file=sys.stderr)
         return 1
     named(other, pyatspi.ROLE_PUSH_BUTTON, "Поставить полосы").queryAction().doAction(0)
-    expected = ["Номинал: 4,7 КОм Допуск ±5 %: от 4,465 до 4,935 КОм Стандартный ряд: E6 "
-                "(IEC 60063) Код: 4K7J", "Полоса 1, первая цифра: Желтый, 4",
-                "Полоса 2, вторая цифра: Фиолетовый, 7", "Полоса 3, множитель: Красный, ×100",
-                "Полоса 4, допуск: Золотой, ±5 %"]
+    # The answer, and each band's list by name with its selected item.
+    expected = [" ".join(FACTS["WORKED_PART_ANSWER"].split("|"))] + [
+        f"{band}: {item}" for band, item in zip(FACTS["WORKED_PART_LISTS"].split("|"),
+                                                FACTS["WORKED_PART_ITEMS"].split("|"))]
 
     def answered():
-        names = {a.name for a in descendants(other)}
+        names = {a.name for a in descendants(other) if a.getRole() == pyatspi.ROLE_LABEL}
+        names |= {f"{a.name}: {item.name}" for a in descendants(other)
+                  if a.getRole() == pyatspi.ROLE_LIST for item in a
+                  if item.getState().contains(pyatspi.STATE_SELECTED)}
         return all(name in names for name in expected)
     if not wait_until(answered):
         print("FAIL: the reading window did not answer 4,7 КОм ±5 % with its four bands",

@@ -63,21 +63,34 @@ expect_eq "buttons of the exit question" "$(buttons 'Завершение раб
 xdotool key Escape
 wait_for shows_titled 'Завершение работы' 0 || fail "Escape did not close the question"
 
-# The window that reads a part's colours: its bands and its answer, by name, whatever their kind.
+# The window that reads a part's colours: each band a list (control type 50008) named for the
+# band, with its colours as list items (50007), the chosen one selected; the answer a text.
 activate_main
 xdotool key F6
 wait_for shows_titled "$READING_TITLE" 1 || fail "F6 did not open $READING_TITLE"
 reading=$(xdotool search --onlyvisible --name "^$READING_TITLE\$" | head -n 1)
 wait_for has_focus "$reading" || fail "$READING_TITLE did not take the keyboard"
-xdotool key --delay 60 4 Tab 7 Tab 2 Tab Right Right
-reading_names() { wine "$client" "$READING_TITLE" 2>/dev/null | tr -d '\r' | cut -f 2; }
-answered() { reading_names | grep '^Номинал: 4,7 КОм ' >/dev/null; }
+read -ra keys <<<"$WORKED_PART_KEYS"
+xdotool key --delay 60 "${keys[@]}"
+reading_tree() { wine "$client" "$READING_TITLE" 2>/dev/null | tr -d '\r'; }
+answer=${WORKED_PART_ANSWER//|/ }
+answered() { reading_tree | grep -qxF "50020	$answer"; }
 wait_for answered || true
-expect_eq "the reading window's bands and answer" \
-    "$(reading_names | grep -E '^(Полоса [0-9], [^:]*: .*, |Номинал: )' | sed 's/ Допуск.*//' | sort -u)" \
-    "Номинал: 4,7 КОм
-Полоса 1, первая цифра: Желтый, 4
-Полоса 2, вторая цифра: Фиолетовый, 7
-Полоса 3, множитель: Красный, ×100
-Полоса 4, допуск: Золотой, ±5 %"
+# Each list's name, then its selected items; and how many items it has.
+lists_read() {
+    reading_tree | awk -F '\t' '$1 == 50008 { list = $2; items[list] = 0 }
+        $1 == 50007 && list != "" { items[list]++; if ($3 == "selected") chosen[list] = chosen[list] $2 }
+        $1 != 50008 && $1 != 50007 { list = "" }
+        END { for (l in items) print l ": " chosen[l] " (" items[l] ")" }' | sort
+}
+IFS='|' read -ra lists <<<"$WORKED_PART_LISTS"
+IFS='|' read -ra items <<<"$WORKED_PART_ITEMS"
+expected=""
+for i in 0 1 2 3; do
+    count=10
+    [ "$i" = 2 ] && count=13
+    expected+="${lists[i]}: ${items[i]} ($count)"$'\n'
+done
+expect_eq "the reading window's answer" "$(reading_tree | grep -cxF "50020	$answer")" 1
+expect_eq "the reading window's lists and their chosen items" "$(lists_read)" "${expected%$'\n'}"
 echo "windows automation: passed"

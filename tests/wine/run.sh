@@ -17,7 +17,7 @@ exe=$(find "$unpacked" -name "$PROGRAM_COMMAND.exe" | head -n 1)
 status=0
 # The end-to-end flows of the Linux program that a Windows user meets the same way, each run
 # with the program under Wine.
-for flow in start solve nodata helpabout closebox exit geometry readpart; do
+for flow in start solve nodata helpabout closebox exit geometry bandkeys; do
     TSVETOZNAK_UNDER_WINE=1 bash "$here/../e2e/$flow.sh" "$exe" || status=1
 done
 # What only the Windows program has: its answers without a window, its tree read through UI

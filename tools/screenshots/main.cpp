@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTextStream>
@@ -97,5 +98,23 @@ int main(int argc, char *argv[])
         ok &= save(about, folder, u"about"_s);
     else
         ok = false;
+
+    // The reading window with a 1 % part of five bands, brown, black, black, red, brown, picked
+    // by the digit keys of its bands.
+    window.openReadingWindow();
+    settle();
+    if (QWidget *reading = topLevel(u"readingWindow"_s)) {
+        reading->findChild<QRadioButton *>(u"fiveBands"_s)->setChecked(true);
+        const QString digits = u"10021"_s;
+        for (int band = 0; band < digits.size(); ++band) {
+            QWidget *list = reading->findChild<QWidget *>(u"band"_s + QString::number(band + 1));
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_0 + digits[band].digitValue(), Qt::NoModifier,
+                digits.mid(band, 1));
+            QApplication::sendEvent(list, &key);
+        }
+        ok &= save(reading, folder, u"reading-window"_s);
+    } else {
+        ok = false;
+    }
     return ok ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 // A UI Automation client for the tests under Wine: prints, one per line, the control type and
 // the name of every element of the window whose title is its argument, the window first, in the
-// order of the tree. Ends with 3 where there is no UI Automation client object to be had, with
-// 4 where there is no such window, and with 5 where its tree cannot be read.
+// order of the tree, and after a third tab "selected" where the element is a selected item of
+// a selection. Ends with 3 where there is no UI Automation client object to be had, with 4
+// where there is no such window, and with 5 where its tree cannot be read.
 
 #include <windows.h>
 
@@ -54,7 +55,13 @@ int wmain(int argc, wchar_t **argv)
         CONTROLTYPEID type = 0;
         element->get_CurrentName(&name);
         element->get_CurrentControlType(&type);
-        std::printf("%d\t%s\n", int(type), utf8(name).c_str());
+        VARIANT selected;
+        VariantInit(&selected);
+        const bool isSelected = SUCCEEDED(element->GetCurrentPropertyValue(
+                                    UIA_SelectionItemIsSelectedPropertyId, &selected))
+            && selected.vt == VT_BOOL && selected.boolVal == VARIANT_TRUE;
+        std::printf("%d\t%s%s\n", int(type), utf8(name).c_str(), isSelected ? "\tselected" : "");
+        VariantClear(&selected);
         SysFreeString(name);
         element->Release();
     }

@@ -28,7 +28,11 @@ void reportVisibility(QWidget *control);
 // Tells assistive technology that the list's chosen item is another than the one before (-1 for
 // none): the selection moves, and with it the focus while the list has the keyboard.
 void reportChoice(SwatchList *list, int before);
-// Tells assistive technology that the list's items changed, and how many it had before.
-void reportItems(SwatchList *list, int countBefore);
+// Tells assistive technology, before a list's items change, which of them go: those from the
+// count it will have on.
+void reportItemsGoing(SwatchList *list, int countAfter);
+// Tells assistive technology, once a list's items changed, that those it had before have other
+// names, and which came.
+void reportItemsCame(SwatchList *list, int countBefore);
 
 } // namespace forms
