@@ -4,7 +4,8 @@ colour means there; the worked part is picked with real keys, and the focus and 
 follow each key to the item chosen; the answer is read, and copied by its button to the
 clipboard, where another program reads it; a real click on the multiplier's first item, found
 by its extents, makes it pink, on the screen too; a fifth band shown has its items showing.
-Escape closes the window, and F6 opens it again."""
+Escape closes the window, and F6 opens it again. With "point NAME", prints where the reading
+window's list item of that name is on the screen, "X Y", for another test to click."""
 import subprocess
 import sys
 
@@ -178,5 +179,19 @@ def main():
     return 1 if failures else 0
 
 
+def point(name):
+    window = reading_window()
+    if window is None:
+        return 1
+    measure_scale(window)
+    item = next((a for a in descendants(window) if a.getRole() == pyatspi.ROLE_LIST_ITEM
+                 and a.name == name and a.getState().contains(pyatspi.STATE_SHOWING)), None)
+    if item is None:
+        return 1
+    x, y, width, height = on_screen(item)
+    print(x + width // 2, y + height // 2)
+    return 0
+
+
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(point(sys.argv[2]) if sys.argv[1:2] == ["point"] else main())

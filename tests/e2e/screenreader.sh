@@ -60,7 +60,7 @@ sort_into_steps() {
         /^B / { print substr($0, 3) > (dir "/brailled" n) }'
     for n in $(seq "$steps"); do touch "$work/spoken$n" "$work/brailled$n"; done
 }
-readonly steps=22
+readonly steps=23
 
 # Orca listens once it hears what happens on the desktop: the first event it logs is its own
 # arrival there.
@@ -248,10 +248,22 @@ xdotool key Right
 await spoken 21 "${items[3]}"
 await brailled 21 "$reading_answer"
 end_step 21
-# 22: the window read by flat review, down to its commands and up to its band counts: the
+# 22: End and Home on the tolerance's list, then a click on the worked part's tolerance, found
+# where AT-SPI says it is: each heard as the colour chosen, then the answer.
+xdotool key End
+await spoken 22 "Серый, ±0,01 %"
+xdotool key Home
+await spoken 22 "Серебряный, ±10 %"
+read -r item_x item_y <<<"$(/usr/bin/python3 "$(dirname "$0")/bandlists.py" point "${items[3]}")" \
+    || fail "no list item '${items[3]}' on the screen"
+xdotool mousemove "$item_x" "$item_y" click 1
+await spoken 22 "${items[3]}"
+await spoken 22 "$reading_answer"
+end_step 22
+# 23: the window read by flat review, down to its commands and up to its band counts: the
 # colours on offer are read, by name and meaning.
 review_screen 'Копировать' '3 полосы'
-end_step 22
+end_step 23
 
 # All that Orca said is in its log already: it is stopped at once, without the orderly shutdown
 # that took it more than ten seconds on a loaded machine, when the next test found it running.
@@ -322,8 +334,13 @@ said 21 "${items[3]}"
 announced 21 "$reading_answer"
 spoken_before 21 "${items[3]}" "$reading_answer" \
     || problems+=("step 21: the answer was spoken before the colour chosen")
+for heard in "Серый, ±0,01 %" "Серебряный, ±10 %" "${items[3]}" "$reading_answer"; do
+    said 22 "$heard"
+done
+spoken_before 22 "${items[3]}" "$reading_answer" \
+    || problems+=("step 22: the answer was spoken before the colour clicked")
 for item in "Черный, 0" "Розовый, ×0,001" "Серебряный, ±10 %" "${items[@]}"; do
-    grep -qF -- "$item" "$work/spoken22" || problems+=("flat review of $READING_TITLE missed '$item'")
+    grep -qF -- "$item" "$work/spoken23" || problems+=("flat review of $READING_TITLE missed '$item'")
 done
 [ ${#problems[@]} -eq 0 ] || fail "$(printf '%s\n' "${problems[@]}")"
 echo "screen reader: passed"

@@ -16,7 +16,7 @@ namespace {
 QColor shown(CodeColour colour)
 {
     using namespace literal;
-    static const literal::CodeColour rows[]
+    static const literal::NamedColour rows[]
         = {Silver, Gold, Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Body};
     return rows[static_cast<std::size_t>(colour)].colour();
 }
@@ -48,7 +48,7 @@ void tst_Bands::legendIsPaintedBeforeItIsShown_data()
     QTest::addColumn<QColor>("text");
     const QColor grey(128, 128, 128);
     const QColor white(255, 255, 255);
-    const auto row = [](const char *tag, const char16_t *label, literal::CodeColour swatch,
+    const auto row = [](const char *tag, const char16_t *label, literal::NamedColour swatch,
                          const QColor &text) {
         QTest::newRow(tag) << QString::fromUtf16(label) << QString::fromUtf16(swatch.name)
                            << swatch.colour() << text;

@@ -160,7 +160,7 @@ std::optional<QString> expectedReadout(
 // The bands the code calls for, worked out here from its rules independently of the program,
 // in the colours it must show.
 using Bands = std::array<forms::ColourValue, 4>;
-constexpr forms::ColourValue value(const literal::CodeColour &colour)
+constexpr forms::ColourValue value(const literal::NamedColour &colour)
 {
     return forms::rgb(colour.red, colour.green, colour.blue);
 }

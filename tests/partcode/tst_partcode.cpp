@@ -249,6 +249,8 @@ void tst_PartCode::incompleteOrImpossible()
     QCOMPARE(partcode::firstMissing(bands(u"BN BK -- RD BN"_s)), 3);
     QCOMPARE(partcode::firstMissing(bands(u"BN BK BK RD BN"_s)), 0);
     QVERIFY(!partcode::read(bands(u"BN BK -- RD BN"_s)));
+    QCOMPARE(partcode::partName(bands(u"BN -- RD GD"_s)),
+        u"Резистор: Коричневый, без цвета, Красный, Золотой"_s);
     // Gold, silver and pink are no figures; pink is no tolerance; white has no tolerance.
     QVERIFY(!partcode::read(bands(u"GD VT YE"_s)));
     QVERIFY(!partcode::read(bands(u"BN BK RD PK"_s)));
