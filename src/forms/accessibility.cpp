@@ -174,7 +174,7 @@ public:
                 m_list.data(),
                 [list = m_list, index = m_index] {
                     if (list)
-                        list->pick(index);
+                        list->pick(index, SwatchList::Means::Pointer);
                 },
                 Qt::QueuedConnection);
     }

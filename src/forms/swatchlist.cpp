@@ -43,12 +43,12 @@ void SwatchList::setChosen(int index)
     reportChoice(this, before);
 }
 
-void SwatchList::pick(int index)
+void SwatchList::pick(int index, Means means)
 {
     if (index < 0 || index >= m_items.size() || index == m_chosen)
         return;
     setChosen(index);
-    Q_EMIT picked();
+    Q_EMIT picked(means);
 }
 
 QRect SwatchList::swatchRect(int index) const
@@ -112,17 +112,17 @@ void SwatchList::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
-        pick(m_chosen < 0 ? 0 : std::max(m_chosen - 1, 0));
+        pick(m_chosen < 0 ? 0 : std::max(m_chosen - 1, 0), Means::Key);
         return;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        pick(m_chosen < 0 ? 0 : std::min(m_chosen + 1, last));
+        pick(m_chosen < 0 ? 0 : std::min(m_chosen + 1, last), Means::Key);
         return;
     case Qt::Key_Home:
-        pick(0);
+        pick(0, Means::Key);
         return;
     case Qt::Key_End:
-        pick(last);
+        pick(last, Means::Key);
         return;
     default:
         break;
@@ -131,7 +131,7 @@ void SwatchList::keyPressEvent(QKeyEvent *event)
     if (text.size() == 1 && !text.at(0).isSpace()) {
         for (int index = 0; index < m_items.size(); ++index) {
             if (m_items[index].key == text.at(0)) {
-                pick(index);
+                pick(index, Means::Key);
                 return;
             }
         }
@@ -151,7 +151,7 @@ void SwatchList::mousePressEvent(QMouseEvent *event)
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    pick(index);
+    pick(index, Means::Pointer);
 }
 
 } // namespace forms

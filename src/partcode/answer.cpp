@@ -236,9 +236,10 @@ QString whyMisplaced(const Bands &bands)
         const std::optional<Colour> colour = bands[index];
         if (!colour || carries(rolesRead[index], *colour))
             continue;
-        // The colour's name as it follows "не бывает": "красной", "синей", "золотой".
+        // The colour's name as it follows "не бывает": "золотой", "черной". Every colour that
+        // some place refuses ends in -ый or -ой.
         QString name = colourName(*colour).toLower();
-        name.replace(name.size() - 2, 2, name.endsWith(u"ий"_s) ? u"ей"_s : u"ой"_s);
+        name.replace(name.size() - 2, 2, u"ой"_s);
         return u"полоса %1 (%2) не бывает %3"_s.arg(index + 1).arg(
             roleName(rolesRead, index), name);
     }

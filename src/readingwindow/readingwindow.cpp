@@ -127,7 +127,8 @@ void ReadingWindow::createBands()
             client(), u"band"_s + number, {2280, top, forms::SwatchList::SwatchWidth * 13, 330});
         row.meaning = new forms::Label(
             client(), u"bandMeaning"_s + number, {6690, top + 60, 2430, 195}, AutoSize::Off);
-        connect(row.colours, &forms::SwatchList::picked, this, &ReadingWindow::bandPicked);
+        connect(row.colours, &forms::SwatchList::picked, this,
+            [this, index](forms::SwatchList::Means means) { bandPicked(index, means); });
         connect(row.colours, &forms::SwatchList::refused, this,
             [this, index](QChar digit) { digitRefused(index, digit); });
     }
@@ -269,10 +270,16 @@ void ReadingWindow::showBands(bool announce)
         forms::announce(this, answer.join(u' '));
 }
 
-void ReadingWindow::bandPicked()
+void ReadingWindow::bandPicked(int index, forms::SwatchList::Means means)
 {
     m_message->setCaption(QString());
-    showBands(true);
+    showBands(false);
+    // A key moves the focus to the colour, and a screen reader says it before the answer; a
+    // click it may take as told already, so the answer names the band and its colour first.
+    QString told = m_answer->accessibleName();
+    if (means == forms::SwatchList::Means::Pointer)
+        told.prepend(partcode::bandName(bands(), index) + u' ');
+    forms::announce(this, told);
 }
 
 void ReadingWindow::digitRefused(int index, QChar digit)

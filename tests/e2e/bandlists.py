@@ -138,6 +138,10 @@ def main():
           ITEMS[:3] + ["Серебряный, ±10 %", ITEMS[3]])
     gold = next(item for item in items(lists[3]) if item.name == ITEMS[3])
     check("the chosen item has the focus", gold.getState().contains(pyatspi.STATE_FOCUSED), True)
+    # Back to a list where a colour is chosen: the focus is on that colour.
+    keys("shift+Tab")
+    wait_until(lambda: focused_items[-1:] == [ITEMS[2]])
+    check("focus on the multiplier's list", focused_items[-1:], [ITEMS[2]])
     check("drawn band 3", drawn_colour(window, 3), RED)
 
     copy = named(window, pyatspi.ROLE_PUSH_BUTTON, "Копировать")

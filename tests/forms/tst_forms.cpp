@@ -314,6 +314,11 @@ void tst_Forms::swatchListIsAListOfNamedItems()
     field.setFocus();
     QTest::mouseClick(&list, Qt::LeftButton, {}, list.swatchRect(2).center());
     QCOMPARE(selected() + u'/' + focused(), u"Белый/Белый"_s);
+    // Told apart from a key, which a screen reader hears on the item it focuses.
+    QCOMPARE(
+        picked.first().first().value<forms::SwatchList::Means>(), forms::SwatchList::Means::Key);
+    QCOMPARE(
+        picked.last().first().value<forms::SwatchList::Means>(), forms::SwatchList::Means::Pointer);
     accessible->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(list.chosen(), 0);
     QCOMPARE(picked.size(), 5);

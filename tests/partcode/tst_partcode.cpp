@@ -249,6 +249,8 @@ void tst_PartCode::incompleteOrImpossible()
     QCOMPARE(partcode::firstMissing(bands(u"BN BK -- RD BN"_s)), 3);
     QCOMPARE(partcode::firstMissing(bands(u"BN BK BK RD BN"_s)), 0);
     QVERIFY(!partcode::read(bands(u"BN BK -- RD BN"_s)));
+    // Trailing zeros are no figures, however the value is written.
+    QCOMPARE(outcome(partcode::bandsOf({4700, 0}, 4, 500), u"YE VT RD GD"_s), u"as written"_s);
     QCOMPARE(partcode::partName(bands(u"BN -- RD GD"_s)),
         u"Резистор: Коричневый, без цвета, Красный, Золотой"_s);
     // Gold, silver and pink are no figures; pink is no tolerance; white has no tolerance.

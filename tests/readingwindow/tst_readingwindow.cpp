@@ -152,8 +152,12 @@ void tst_ReadingWindow::readsAPartPickedByKeysAndMouse()
     QVERIFY(reading.answer().startsWith(u"Номинал: 11 КОм\n"_s));
     QVERIFY(reading.answer().contains(u"\nСтандартный ряд: E24 (IEC 60063)\n"_s));
     // The first swatch of a multiplier is pink, ×0,001: 0,11 Ом, under 10 Ом as well.
+    heard.clear();
     QTest::mouseClick(reading.control(u"band4"_s), Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(reading.band(4), u"Полоса 4, множитель: Розовый, ×0,001"_s);
+    // A click is heard with the band it chose, then the answer.
+    QTRY_VERIFY(heard.texts().contains(
+        u"Полоса 4, множитель: Розовый, ×0,001 "_s + reading.answer().replace(u'\n', u' ')));
     QVERIFY(
         reading.answer().startsWith(u"Номинал: 0,11 Ом\nДопуск ±1 %: от 0,1089 до 0,1111 Ом"_s));
     QCOMPARE(reading.shownAt(u"drawnBand4"_s), literal::Pink.colour());

@@ -41,15 +41,20 @@ public:
     int chosen() const { return m_chosen; }
     // Chooses the item, or none with -1, without raising picked.
     void setChosen(int index);
+    // How the user chose: by a key, which moves the focus to the item, so that a screen reader
+    // says it; or by the pointer or assistive technology, which a screen reader may take as
+    // told already.
+    enum class Means { Key, Pointer };
+    Q_ENUM(Means)
     // Chooses the item as the user does, raising picked where the choice changes.
-    void pick(int index);
+    void pick(int index, Means means);
     // The swatch of the item, in the list's own pixels; the width of every swatch in twips.
     QRect swatchRect(int index) const;
     static constexpr int SwatchWidth = 330;
 
 Q_SIGNALS:
     // Raised when the user chooses another item.
-    void picked();
+    void picked(forms::SwatchList::Means means);
     // Raised for a digit key that no item carries.
     void refused(QChar key);
 

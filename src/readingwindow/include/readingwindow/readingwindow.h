@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/form.h"
+#include "forms/swatchlist.h"
 #include "partcode/reading.h"
 
 #include <array>
@@ -11,7 +12,6 @@ class Label;
 class OptionButton;
 class PushButton;
 class Shape;
-class SwatchList;
 class TextBox;
 } // namespace forms
 
@@ -43,7 +43,7 @@ private:
     void countChosen();
     // Shows the bands' names, the drawn part and the answer; announces the answer.
     void showBands(bool announce);
-    void bandPicked();
+    void bandPicked(int index, forms::SwatchList::Means means);
     void digitRefused(int index, QChar digit);
     void nominalChanged();
     void putOnBands();
