@@ -1,8 +1,9 @@
 // A UI Automation client for the tests under Wine: prints, one per line, the control type and
 // the name of every element of the window whose title is its argument, the window first, in the
-// order of the tree, and after a third tab "selected" where the element is a selected item of
-// a selection. Ends with 3 where there is no UI Automation client object to be had, with 4
-// where there is no such window, and with 5 where its tree cannot be read.
+// order of the tree, then "selected" where the element is a selected item of a selection, and
+// "focused" where it has the keyboard focus, each after a tab. Ends with 3 where there is no UI
+// Automation client object to be had, with 4 where there is no such window, and with 5 where its
+// tree cannot be read.
 
 #include <windows.h>
 
@@ -55,13 +56,20 @@ int wmain(int argc, wchar_t **argv)
         CONTROLTYPEID type = 0;
         element->get_CurrentName(&name);
         element->get_CurrentControlType(&type);
-        VARIANT selected;
-        VariantInit(&selected);
-        const bool isSelected = SUCCEEDED(element->GetCurrentPropertyValue(
-                                    UIA_SelectionItemIsSelectedPropertyId, &selected))
-            && selected.vt == VT_BOOL && selected.boolVal == VARIANT_TRUE;
-        std::printf("%d\t%s%s\n", int(type), utf8(name).c_str(), isSelected ? "\tselected" : "");
-        VariantClear(&selected);
+        // Selected, where the element's selection item says so (Wine 10's client does not read
+        // that yet), and focused.
+        const auto flag = [element](PROPERTYID property) {
+            VARIANT value;
+            VariantInit(&value);
+            const bool set = SUCCEEDED(element->GetCurrentPropertyValueEx(property, TRUE, &value))
+                && value.vt == VT_BOOL && value.boolVal == VARIANT_TRUE;
+            VariantClear(&value);
+            return set;
+        };
+        const bool isSelected = flag(UIA_SelectionItemIsSelectedPropertyId);
+        const bool focused = flag(UIA_HasKeyboardFocusPropertyId);
+        std::printf("%d\t%s%s%s\n", int(type), utf8(name).c_str(), isSelected ? "\tselected" : "",
+            focused ? "\tfocused" : "");
         SysFreeString(name);
         element->Release();
     }
