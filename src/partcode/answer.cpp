@@ -63,13 +63,15 @@ QString partText(const Reading &reading, const QLocale &locale)
     return nominalText(reading.nominal(), locale) + u' ' + toleranceText(reading.tolerance, locale);
 }
 
-QString seriesLine(const Reading &reading, const QLocale &locale)
+// Whether the value is standard for the part's tolerance; where it is not, the nearest values
+// that are, on a line of their own.
+QStringList seriesLines(const Reading &reading, const QLocale &locale)
 {
     const Decimal nominal = reading.nominal();
     if (const QString series = standardSeries(nominal, reading.tolerance); !series.isEmpty())
-        return u"Стандартный ряд: "_s + series + u" (IEC 60063)"_s;
-    QString line = u"Не из "_s + seriesCountingText(reading.tolerance, Case::AfterFrom, locale)
-        + u" (IEC 60063)"_s;
+        return {u"Стандартный ряд: "_s + series + u" (IEC 60063)"_s};
+    QStringList lines {u"Не из "_s + seriesCountingText(reading.tolerance, Case::AfterFrom, locale)
+        + u" (IEC 60063)"_s};
     // A finer series may hold it: the value of a closer tolerance, marked with a wider one.
     if (const QString finer = coarsestSeries(nominal); !finer.isEmpty()) {
         Tolerance finerTolerance = 0;
@@ -77,15 +79,15 @@ QString seriesLine(const Reading &reading, const QLocale &locale)
             if (finer == QStringView(series.name))
                 finerTolerance = series.tolerance;
         }
-        line += u", есть лишь в "_s + finer + u" — ряду допуска "_s
+        lines.first() += u", есть лишь в "_s + finer + u" — ряду допуска "_s
             + toleranceText(finerTolerance, locale);
     }
     if (const auto near = neighbours(nominal, reading.tolerance))
-        line += u"; ближайшие: "_s + nominalText(near->below, locale) + u" ("_s
+        lines.append(u"Ближайшие стандартные: "_s + nominalText(near->below, locale) + u" ("_s
             + deviationText(nominal, near->below, locale) + u") и "_s
             + nominalText(near->above, locale) + u" ("_s
-            + deviationText(nominal, near->above, locale) + u')';
-    return line;
+            + deviationText(nominal, near->above, locale) + u')');
+    return lines;
 }
 
 // How to tell the two ends of a part apart by eye, where the values do not.
@@ -278,7 +280,7 @@ QStringList answer(const Bands &bands, const QLocale &locale)
     }
     if (reading->temperatureCoefficient)
         lines.append(u"ТКС: "_s + QString::number(*reading->temperatureCoefficient) + u" ppm/K"_s);
-    lines.append(seriesLine(*reading, locale));
+    lines.append(seriesLines(*reading, locale));
     lines.append(u"Код: "_s + letterCode(*reading));
     lines.append(otherEnd(bands, *reading, locale));
     return lines;

@@ -222,8 +222,9 @@ void tst_ReadingWindow::turnsThePartRound()
         {Qt::Key_3, Qt::Key_Tab, Qt::Key_1, Qt::Key_Tab, Qt::Key_0, Qt::Key_Tab, Qt::Key_1});
     QCOMPARE(reading.answer(),
         u"Номинал: 31 Ом\nДопуск ±1 %: от 30,69 до 31,31 Ом\n"
-        u"Не из рядов E6–E96 для допуска ±1 % (IEC 60063); ближайшие: 30,9 Ом (−0,3 %) и "
-        u"31,6 Ом (+1,9 %)\nКод: 31RF\nС другого конца: 100 Ом ±0,05 %\n"
+        u"Не из рядов E6–E96 для допуска ±1 % (IEC 60063)\n"
+        u"Ближайшие стандартные: 30,9 Ом (−0,3 %) и 31,6 Ом (+1,9 %)\nКод: 31RF\n"
+        u"С другого конца: 100 Ом ±0,05 %\n"
         u"Вероятнее прочтение с другого конца: его номинал из ряда E6; нажмите «Перевернуть»."_s);
     QTest::mouseClick(reading.control(u"reverse"_s), Qt::LeftButton);
     QVERIFY(reading.answer().startsWith(u"Номинал: 100 Ом\nДопуск ±0,05 %"_s));
