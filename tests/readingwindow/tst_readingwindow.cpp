@@ -2,6 +2,7 @@
 // mouse as a person does. The expected answers are worked out by hand from IEC 60062 and
 // IEC 60063; the colours are the test's own literals.
 #include "forms/application.h"
+#include "forms/swatchlist.h"
 #include "readingwindow/readingwindow.h"
 #include "support/announcements.h"
 #include "support/literals.h"
@@ -10,6 +11,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QStyleOptionButton>
 
 using namespace Qt::StringLiterals;
 
@@ -68,7 +70,13 @@ struct OpenedWindow
     }
     void chooseCount(const QString &option) const
     {
-        QTest::mouseClick(control(option), Qt::LeftButton, {}, QPoint(6, 6));
+        auto *button = control<QRadioButton>(option);
+        QStyleOptionButton style;
+        style.initFrom(button);
+        QTest::mouseClick(button, Qt::LeftButton, {},
+            button->style()
+                ->subElementRect(QStyle::SE_RadioButtonIndicator, &style, button)
+                .center());
     }
     // Any character, Cyrillic ones too, as a keyboard layout gives it.
     static void type(QWidget *field, const QString &text)
@@ -153,7 +161,8 @@ void tst_ReadingWindow::readsAPartPickedByKeysAndMouse()
     QVERIFY(reading.answer().contains(u"\nСтандартный ряд: E24 (IEC 60063)\n"_s));
     // The first swatch of a multiplier is pink, ×0,001: 0,11 Ом, under 10 Ом as well.
     heard.clear();
-    QTest::mouseClick(reading.control(u"band4"_s), Qt::LeftButton, {}, QPoint(10, 10));
+    auto *multiplier = reading.control<forms::SwatchList>(u"band4"_s);
+    QTest::mouseClick(multiplier, Qt::LeftButton, {}, multiplier->swatchRect(0).center());
     QCOMPARE(reading.band(4), u"Полоса 4, множитель: Розовый, ×0,001"_s);
     // A click is heard with the band it chose, then the answer.
     QTRY_VERIFY(heard.texts().contains(
