@@ -11,7 +11,6 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QStyleOptionButton>
 
 using namespace Qt::StringLiterals;
 
@@ -70,13 +69,7 @@ struct OpenedWindow
     }
     void chooseCount(const QString &option) const
     {
-        auto *button = control<QRadioButton>(option);
-        QStyleOptionButton style;
-        style.initFrom(button);
-        QTest::mouseClick(button, Qt::LeftButton, {},
-            button->style()
-                ->subElementRect(QStyle::SE_RadioButtonIndicator, &style, button)
-                .center());
+        QTest::mouseClick(control(option), Qt::LeftButton);
     }
     // Any character, Cyrillic ones too, as a keyboard layout gives it.
     static void type(QWidget *field, const QString &text)
