@@ -127,16 +127,22 @@ void SwatchList::keyPressEvent(QKeyEvent *event)
     default:
         break;
     }
+    // A digit is the same digit in any script a keyboard layout writes it in.
     const QString text = event->text();
-    if (text.size() == 1 && !text.at(0).isSpace()) {
+    const QChar typed = text.size() == 1 ? text.at(0) : QChar();
+    const auto carries = [typed](QChar key) {
+        return key == typed
+            || (typed.isDigit() && key.isDigit() && key.digitValue() == typed.digitValue());
+    };
+    if (!typed.isNull() && !typed.isSpace()) {
         for (int index = 0; index < m_items.size(); ++index) {
-            if (m_items[index].key == text.at(0)) {
+            if (carries(m_items[index].key)) {
                 pick(index, Means::Key);
                 return;
             }
         }
-        if (text.at(0).isDigit()) {
-            Q_EMIT refused(text.at(0));
+        if (typed.isDigit()) {
+            Q_EMIT refused(typed);
             return;
         }
     }

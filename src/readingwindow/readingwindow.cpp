@@ -52,8 +52,9 @@ QList<forms::SwatchList::Item> swatches(
     for (const Colour colour : offered)
         items.append({partcode::colourValue(colour), partcode::colourAndMeaning(role, colour), {}});
     for (int digit = 0; digit <= 9; ++digit) {
-        if (const auto colour = partcode::colourOfDigit(bandCount, index, digit).value)
-            items[offered.indexOf(*colour)].key = QChar(u'0' + digit);
+        const auto colour = partcode::colourOfDigit(bandCount, index, digit).value;
+        if (const auto item = colour ? offered.indexOf(*colour) : -1; item >= 0)
+            items[item].key = QChar(u'0' + digit);
     }
     return items;
 }
