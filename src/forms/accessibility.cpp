@@ -346,6 +346,10 @@ void markDecorative(QWidget *control)
 
 void reportChoice(SwatchList *list, int before)
 {
+    // Nothing to tell while no assistive technology listens: a window's lists are made without
+    // an accessible object for each of their items.
+    if (!QAccessible::isActive())
+        return;
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(list);
     if (!accessible)
         return;
@@ -365,6 +369,8 @@ void reportChoice(SwatchList *list, int before)
 
 void reportItemsGoing(SwatchList *list, int countAfter)
 {
+    if (!QAccessible::isActive())
+        return;
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(list);
     for (int index = countAfter; accessible && index < accessible->childCount(); ++index) {
         QAccessibleEvent going(accessible->child(index), QAccessible::ObjectDestroyed);
@@ -374,6 +380,8 @@ void reportItemsGoing(SwatchList *list, int countAfter)
 
 void reportItemsCame(SwatchList *list, int countBefore)
 {
+    if (!QAccessible::isActive())
+        return;
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(list);
     for (int index = 0; accessible && index < accessible->childCount(); ++index) {
         QAccessibleEvent told(accessible->child(index),
