@@ -337,12 +337,14 @@ for key in 1 2; do
     said 20 "${items[key]}"
 done
 said 21 "${items[3]}"
+brailled 21 "${items[3]}" within
 announced 21 "$reading_answer"
 spoken_before 21 "${items[3]}" "$reading_answer" \
     || problems+=("step 21: the answer was spoken before the colour chosen")
 for heard in "Серый, ±0,01 %" "Серебряный, ±10 %" "$clicked_answer"; do
     said 22 "$heard"
 done
+brailled 22 "Серый, ±0,01 %" within
 brailled 22 "$clicked_answer"
 said 24 "${items[2]}"
 for item in "Черный, 0" "Розовый, ×0,001" "Серебряный, ±10 %" "${items[@]}"; do
