@@ -63,33 +63,6 @@ QString partText(const Reading &reading, const QLocale &locale)
     return nominalText(reading.nominal(), locale) + u' ' + toleranceText(reading.tolerance, locale);
 }
 
-// Whether the value is standard for the part's tolerance; where it is not, the nearest values
-// that are, on a line of their own.
-QStringList seriesLines(const Reading &reading, const QLocale &locale)
-{
-    const Decimal nominal = reading.nominal();
-    if (const QString series = standardSeries(nominal, reading.tolerance); !series.isEmpty())
-        return {u"Стандартный ряд: "_s + series + u" (IEC 60063)"_s};
-    QStringList lines {u"Не из "_s + seriesCountingText(reading.tolerance, Case::AfterFrom, locale)
-        + u" (IEC 60063)"_s};
-    // A finer series may hold it: the value of a closer tolerance, marked with a wider one.
-    if (const QString finer = coarsestSeries(nominal); !finer.isEmpty()) {
-        Tolerance finerTolerance = 0;
-        for (const iec60063::Series &series : iec60063::AllSeries) {
-            if (finer == QStringView(series.name))
-                finerTolerance = series.tolerance;
-        }
-        lines.first() += u", есть лишь в "_s + finer + u" — ряду допуска "_s
-            + toleranceText(finerTolerance, locale);
-    }
-    if (const auto near = neighbours(nominal, reading.tolerance))
-        lines.append(u"Ближайшие стандартные: "_s + nominalText(near->below, locale) + u" ("_s
-            + deviationText(nominal, near->below, locale) + u") и "_s
-            + nominalText(near->above, locale) + u" ("_s
-            + deviationText(nominal, near->above, locale) + u')');
-    return lines;
-}
-
 // How to tell the two ends of a part apart by eye, where the values do not.
 QString bothReadings(const Bands &bands)
 {
@@ -248,6 +221,30 @@ QString whyMisplaced(const Bands &bands)
     return {};
 }
 
+QStringList seriesLines(Decimal nominal, Tolerance tolerance, const QLocale &locale)
+{
+    if (const QString series = standardSeries(nominal, tolerance); !series.isEmpty())
+        return {u"Стандартный ряд: "_s + series + u" (IEC 60063)"_s};
+    QStringList lines {
+        u"Не из "_s + seriesCountingText(tolerance, Case::AfterFrom, locale) + u" (IEC 60063)"_s};
+    // A finer series may hold it: the value of a closer tolerance, marked with a wider one.
+    if (const QString finer = coarsestSeries(nominal); !finer.isEmpty()) {
+        Tolerance finerTolerance = 0;
+        for (const iec60063::Series &series : iec60063::AllSeries) {
+            if (finer == QStringView(series.name))
+                finerTolerance = series.tolerance;
+        }
+        lines.first() += u", есть лишь в "_s + finer + u" — ряду допуска "_s
+            + toleranceText(finerTolerance, locale);
+    }
+    if (const auto near = neighbours(nominal, tolerance))
+        lines.append(u"Ближайшие стандартные: "_s + nominalText(near->below, locale) + u" ("_s
+            + deviationText(nominal, near->below, locale) + u") и "_s
+            + nominalText(near->above, locale) + u" ("_s
+            + deviationText(nominal, near->above, locale) + u')');
+    return lines;
+}
+
 QStringList answer(const Bands &bands, const QLocale &locale)
 {
     const QList<BandRole> rolesRead = roles(int(bands.size()));
@@ -280,7 +277,7 @@ QStringList answer(const Bands &bands, const QLocale &locale)
     }
     if (reading->temperatureCoefficient)
         lines.append(u"ТКС: "_s + QString::number(*reading->temperatureCoefficient) + u" ppm/K"_s);
-    lines.append(seriesLines(*reading, locale));
+    lines.append(seriesLines(nominal, reading->tolerance, locale));
     lines.append(u"Код: "_s + letterCode(*reading));
     lines.append(otherEnd(bands, *reading, locale));
     return lines;

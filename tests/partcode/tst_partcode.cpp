@@ -6,11 +6,10 @@
 #include "partcode/iec60062.h"
 #include "partcode/iec60063.h"
 #include "partcode/reading.h"
+#include "support/eseries.h"
 #include "support/workedpart.h"
 
 #include <QTest>
-
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 using iec60062::Colour;
@@ -36,18 +35,6 @@ Bands bands(const QString &written)
         result.append(index < 0 ? std::nullopt : std::optional(Colour(index)));
     }
     return result;
-}
-
-// IEC 60063:2015, Table 2: E48, E96 and E192 are 10^(i/n) to three figures, but for E192's
-// 920, where the rounding gives 919.
-QList<int> threeFigureSeries(int n)
-{
-    QList<int> values;
-    for (int i = 0; i < n; ++i) {
-        const int value = int(std::lround(100 * std::pow(10.0, double(i) / n)));
-        values.append(value == 919 ? 920 : value);
-    }
-    return values;
 }
 
 // A nominal as the part code writes it.

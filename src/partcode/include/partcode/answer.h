@@ -36,6 +36,10 @@ QString partName(const Bands &bands);
 // the first such band; empty where each can.
 QString whyMisplaced(const Bands &bands);
 
+// Whether the nominal is standard for a part of the tolerance, in the series that count for it;
+// where it is not, the nearest values that are, on a line of their own.
+QStringList seriesLines(Decimal nominal, Tolerance tolerance, const QLocale &locale = QLocale());
+
 // The answer, one line per statement: the nominal, the tolerance and its range, the temperature
 // coefficient, the standard series or the nearest standard values, the letter code, the other
 // end's reading and which one is likelier. While a band is missing, one line that names it;
