@@ -198,6 +198,12 @@ OptionButton::OptionButton(
     setUp(this, name, place);
 }
 
+CheckBox::CheckBox(QWidget *container, const QString &name, Place place, const QString &caption)
+    : QCheckBox(caption, container)
+{
+    setUp(this, name, place);
+}
+
 PushButton::PushButton(QWidget *container, const QString &name, Place place, const QString &caption)
     : QPushButton(caption, container)
 {

@@ -10,6 +10,7 @@
 #include "mainwindow/readoutspeech.h"
 #include "program/program.h"
 #include "readingwindow/readingwindow.h"
+#include "smdwindow/smdwindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -41,6 +42,7 @@ Form1::~Form1()
     delete m_form2;
     delete m_form3;
     delete m_readingWindow;
+    delete m_smdWindow;
 }
 
 void Form1::connectHandlers()
@@ -87,9 +89,12 @@ void Form1::createMenu()
     // Captioned by Form_Load, as every start of the window does.
     Lbl2 = item(upr, u"Lbl2"_s, QString(), Qt::Key_F4, &Form1::Lbl2_Click);
     Command1 = item(upr, u"Command1"_s, u"Решить"_s, Qt::Key_F5, &Form1::Command1_Click);
-    // Beyond the three commands of the main window, after them: the colours read the other way.
+    // Beyond the three commands of the main window, after them: the colours read the other way,
+    // and a chip's printed marking.
     readColours = item(
         upr, u"readColours"_s, u"Номинал по цветам"_s, Qt::Key_F6, &Form1::openReadingWindow);
+    readMarking = item(
+        upr, u"readMarking"_s, u"Номинал по маркировке SMD"_s, Qt::Key_F7, &Form1::openSmdWindow);
 
     help = addMenu(u"Помощь"_s);
     help->setObjectName(u"help"_s);

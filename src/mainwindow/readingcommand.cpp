@@ -1,9 +1,10 @@
 #include "mainwindow/form1.h"
 
 #include "readingwindow/readingwindow.h"
+#include "smdwindow/smdwindow.h"
 
-// The window that reads a part's colours: a default instance like the help window's, created on
-// first use, shown modeless and without owner; opening it again brings it to the front.
+// The windows that read a part: default instances like the help window's, created on first use,
+// shown modeless and without owner; opening one again brings it to the front.
 void Form1::openReadingWindow()
 {
     if (m_readingWindow && m_readingWindow->isVisible()) {
@@ -12,4 +13,19 @@ void Form1::openReadingWindow()
     }
     m_readingWindow = new ReadingWindow();
     m_readingWindow->showCentred();
+}
+
+// The chip's bands are shown in the window that reads colours, opened or brought forward.
+void Form1::openSmdWindow()
+{
+    if (m_smdWindow && m_smdWindow->isVisible()) {
+        m_smdWindow->showModeless();
+        return;
+    }
+    m_smdWindow = new SmdWindow();
+    connect(m_smdWindow, &SmdWindow::bandsWanted, this, [this](const partcode::Bands &bands) {
+        openReadingWindow();
+        m_readingWindow->showPart(bands);
+    });
+    m_smdWindow->showCentred();
 }

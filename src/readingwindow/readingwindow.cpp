@@ -24,6 +24,9 @@ using colourcode::BodyColour;
 constexpr forms::Place Body {3420, 3300, 2400, 615};
 constexpr int BandWidth = 135;
 
+// The counts of bands that the options offer, in their order.
+constexpr std::array<int, 5> BandCounts {3, 4, 5, 6, 1};
+
 // Where a band stands on the body, from its left end, in twips: the figures and the multiplier
 // together, the tolerance set apart, the temperature coefficient last; a zero-ohm link's single
 // band in the middle.
@@ -202,6 +205,15 @@ void ReadingWindow::createCommands()
     m_answer->setFocusPolicy(Qt::StrongFocus);
 }
 
+void ReadingWindow::showPart(const partcode::Bands &part)
+{
+    const auto count = std::find(BandCounts.begin(), BandCounts.end(), int(part.size()));
+    if (count == BandCounts.end())
+        return;
+    m_counts[std::size_t(count - BandCounts.begin())]->setChecked(true);
+    setBands(part, u"Полосы поставлены: "_s + partcode::partName(part) + u'.');
+}
+
 partcode::Bands ReadingWindow::bands() const
 {
     partcode::Bands chosen;
@@ -215,10 +227,9 @@ partcode::Bands ReadingWindow::bands() const
 
 int ReadingWindow::bandCount() const
 {
-    static constexpr std::array<int, 5> counts {3, 4, 5, 6, 1};
     for (std::size_t index = 0; index < m_counts.size(); ++index) {
         if (m_counts[index]->isChecked())
-            return counts[index];
+            return BandCounts[index];
     }
     return 4;
 }

@@ -71,20 +71,12 @@ struct OpenedWindow
     {
         QTest::mouseClick(control(option), Qt::LeftButton);
     }
-    // Any character, Cyrillic ones too, as a keyboard layout gives it.
-    static void type(QWidget *field, const QString &text)
-    {
-        for (const QChar character : text) {
-            QTest::sendKeyEvent(QTest::Press, field, Qt::Key_unknown, character, {});
-            QTest::sendKeyEvent(QTest::Release, field, Qt::Key_unknown, character, {});
-        }
-    }
     void typeNominal(const QString &text) const
     {
         QLineEdit *field = control<QLineEdit>(u"nominal"_s);
         field->setFocus();
         field->selectAll();
-        type(field, text);
+        typeText(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
     QColor shownAt(const QString &name) const
@@ -258,7 +250,7 @@ void tst_ReadingWindow::putsANominalOnBands()
     QLineEdit *field = reading.control<QLineEdit>(u"nominal"_s);
     field->setText(u"10 кОм"_s);
     Announcements heard;
-    OpenedWindow::type(field, u"x"_s);
+    typeText(field, u"x"_s);
     QCOMPARE(field->text(), u"10 кОм"_s);
     QCOMPARE(reading.message(),
         u"Не принято «10 кОмx»: номинал пишут цифрами, запятой и буквами единиц (к, М, Г, Т, R, "

@@ -89,3 +89,12 @@ inline bool atRest(const Form1 &window)
     return std::none_of(
         timers.begin(), timers.end(), [](const QTimer *timer) { return timer->isActive(); });
 }
+
+// Any character, Cyrillic ones too, as a keyboard layout gives it.
+inline void typeText(QWidget *field, const QString &text)
+{
+    for (const QChar character : text) {
+        QTest::sendKeyEvent(QTest::Press, field, Qt::Key_unknown, character, {});
+        QTest::sendKeyEvent(QTest::Release, field, Qt::Key_unknown, character, {});
+    }
+}

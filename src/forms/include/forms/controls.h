@@ -3,6 +3,7 @@
 #include "formsvalues/colour.h"
 #include "formsvalues/twips.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,6 +126,14 @@ public:
     OptionButton(QWidget *container, const QString &name, Place place, const QString &caption);
 
     bool Value() const { return isChecked(); }
+};
+
+class CheckBox : public QCheckBox
+{
+    Q_OBJECT
+
+public:
+    CheckBox(QWidget *container, const QString &name, Place place, const QString &caption);
 };
 
 class PushButton : public QPushButton

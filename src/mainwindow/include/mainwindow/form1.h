@@ -29,6 +29,7 @@ class Form2;
 class Form3;
 class ReadingWindow;
 class ReadoutSpeech;
+class SmdWindow;
 
 // The main window: the entry of a nominal, its readout, the drawn resistor with its four
 // bands, the legend of the code colours and the banner strip. The member functions are
@@ -36,8 +37,8 @@ class ReadoutSpeech;
 // layout.cpp (the controls), entry.cpp (the entry fields and the readout tick), bands.cpp (the
 // colour table, the legend and the band painters), commands.cpp (the commands, applying what
 // geometry.cpp reckons of the window's size), helpandabout.cpp (opening the help window
-// and the about window) and readingcommand.cpp (opening the window that reads a part's
-// colours). The readout is spoken by a ReadoutSpeech of its own.
+// and the about window) and readingcommand.cpp (opening the windows that read a part's
+// colours and a chip's marking). The readout is spoken by a ReadoutSpeech of its own.
 class Form1 : public forms::Form
 {
     Q_OBJECT
@@ -62,8 +63,9 @@ public:
     void HElP_cmd_Click();
     void about_Click();
 
-    // The window that reads a part's colours (readingcommand.cpp).
+    // The windows that read a part's colours and a chip's marking (readingcommand.cpp).
     void openReadingWindow();
+    void openSmdWindow();
 
     // Entry fields and readout (entry.cpp).
     void Text13_KeyPress();
@@ -189,6 +191,7 @@ private:
     QAction *Lbl2 = nullptr;
     QAction *Command1 = nullptr;
     QAction *readColours = nullptr;
+    QAction *readMarking = nullptr;
     QMenu *help = nullptr;
     QAction *HElP_cmd = nullptr;
     QAction *tire2 = nullptr;
@@ -205,4 +208,5 @@ private:
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
     QPointer<ReadingWindow> m_readingWindow;
+    QPointer<SmdWindow> m_smdWindow;
 };

@@ -30,6 +30,9 @@ public:
 
     static constexpr int MaxBands = 6;
 
+    // Shows a part of those bands, all chosen, and tells that they were put on.
+    void showPart(const partcode::Bands &bands);
+
 private:
     void createBandCount();
     void createBands();
