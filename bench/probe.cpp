@@ -5,15 +5,21 @@
 // ("wakeups N"). It idles with its window active ("idle") or behind a window of its own that
 // takes the activation ("idle-inactive"). In the program, it may instead run the menu item that
 // F6 runs once the window has settled, and write how long the window that item opens took to
-// be painted ("opened N", in nanoseconds), then end the program ("reading").
+// be painted ("opened N", in nanoseconds), then end the program ("reading"); or the item of F7
+// ("smd"), and then also type a marking of two readings into the window's field and write the
+// longest that one of its keys took to be handled, the answer shown ("keyed N").
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -53,7 +59,7 @@ long long contextSwitches()
 class Probe : public QObject
 {
 public:
-    enum class Mode { Startup, Idle, IdleInactive, Reading };
+    enum class Mode { Startup, Idle, IdleInactive, Reading, Smd };
 
     Probe(Mode mode, QObject *parent)
         : QObject(parent)
@@ -92,8 +98,8 @@ private:
             QCoreApplication::exit(0);
             return;
         }
-        if (m_mode == Mode::Reading) {
-            QTimer::singleShot(SettleMs, this, &Probe::openReading);
+        if (m_mode == Mode::Reading || m_mode == Mode::Smd) {
+            QTimer::singleShot(SettleMs, this, &Probe::openWindow);
             return;
         }
         if (m_mode == Mode::IdleInactive) {
@@ -117,9 +123,10 @@ private:
         });
     }
 
-    void openReading()
+    void openWindow()
     {
-        auto *item = m_mainWindow->findChild<QAction *>(u"readColours"_s);
+        auto *item = m_mainWindow->findChild<QAction *>(
+            m_mode == Mode::Smd ? u"readMarking"_s : u"readColours"_s);
         if (!item) {
             QCoreApplication::exit(1);
             return;
@@ -132,8 +139,28 @@ private:
     void opened()
     {
         std::printf("opened %lld\n", nanoseconds(CLOCK_MONOTONIC) - m_openedFrom);
+        if (m_mode == Mode::Smd)
+            typeMarking();
         std::fflush(stdout);
         QCoreApplication::exit(0);
+    }
+
+    // Each key is handled, and the answer it brings laid out, before sendEvent returns.
+    static void typeMarking()
+    {
+        auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        if (!field)
+            return;
+        long long longest = 0;
+        for (const QChar character : u"47R"_s) {
+            const long long from = nanoseconds(CLOCK_MONOTONIC);
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+            QCoreApplication::sendEvent(field, &press);
+            QCoreApplication::sendEvent(field, &release);
+            longest = std::max(longest, nanoseconds(CLOCK_MONOTONIC) - from);
+        }
+        std::printf("keyed %lld\n", field->text() == u"47R"_s ? longest : -1);
     }
 
     Mode m_mode;
@@ -156,6 +183,8 @@ void installProbe()
         probing = Probe::Mode::IdleInactive;
     else if (mode == "reading")
         probing = Probe::Mode::Reading;
+    else if (mode == "smd")
+        probing = Probe::Mode::Smd;
     else
         return;
     QCoreApplication *application = QCoreApplication::instance();

@@ -112,12 +112,12 @@ bool ask(Form1 &window, Asking way)
         break;
     case Asking::SolveMenuKeys:
         // "Решить" is the last of the main window's own items of the first menu, above
-        // "Номинал по цветам".
+        // "Номинал по цветам" and "Номинал по маркировке SMD".
         QTest::keyClick(&window, Qt::Key_Alt);
         QTest::keyClick(bar, Qt::Key_Return);
         HELPER_VERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }));
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);
+        for (int item = 0; item < 3; ++item)
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
         break;
     case Asking::SolveLabel:
@@ -399,7 +399,7 @@ void tst_Commands::functionKeysActWhileAMenuIsOpen_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<Qt::Key>("key");
     for (const char *menu : {"upr", "help"}) {
-        for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6})
+        for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7})
             QTest::addRow("%s F%d", menu, key - Qt::Key_F1 + 1) << QString::fromLatin1(menu) << key;
     }
 }
@@ -424,10 +424,13 @@ void tst_Commands::functionKeysActWhileAMenuIsOpen()
     case Qt::Key_F4:
         QTRY_COMPARE(main.window->Width(), 9500.0f);
         break;
-    case Qt::Key_F6: {
+    case Qt::Key_F6:
+    case Qt::Key_F7: {
         QWidget *reading = nullptr;
         QTRY_VERIFY((reading = QApplication::activeWindow()) != main.window.get());
-        QCOMPARE(reading->windowTitle(), u"Определяем номинал из цветов резистора"_s);
+        QCOMPARE(reading->windowTitle(),
+            key == Qt::Key_F6 ? u"Определяем номинал из цветов резистора"_s
+                              : u"Определяем номинал по маркировке SMD-резистора"_s);
         reading->close();
         break;
     }
