@@ -60,7 +60,7 @@ sort_into_steps() {
         /^B / { print substr($0, 3) > (dir "/brailled" n) }'
     for n in $(seq "$steps"); do touch "$work/spoken$n" "$work/brailled$n"; done
 }
-readonly steps=25
+readonly steps=28
 
 # Orca listens once it hears what happens on the desktop: the first event it logs is its own
 # arrival there.
@@ -270,6 +270,27 @@ end_step 24
 # colours on offer are read, by name and meaning.
 review_screen 'Копировать' '3 полосы'
 end_step 25
+# 26 and 27: the window that reads a chip's marking opened by F7 from the main window and heard;
+# the focus heard in its marking field when the window becomes active again, by the caption of
+# its label, as Orca names a field.
+activate_main
+xdotool key F7
+wait_for shows_titled "$SMD_TITLE" 1 || fail "F7 did not open $SMD_TITLE"
+smd_window=$(xdotool search --onlyvisible --name "^$SMD_TITLE\$" | head -n 1)
+await spoken 26 "$SMD_TITLE frame"
+end_step 26
+activate_main
+xdotool windowactivate --sync "$smd_window"
+wait_for has_focus "$smd_window" || fail "$SMD_TITLE could not be activated"
+await spoken 27 "Маркировка: text"
+end_step 27
+# 28: the worked part's marking typed: its answer, announced as it changes, said and brailled.
+IFS='|' read -ra smd_statements <<<"$SMD_ANSWER"
+smd_answer="${smd_statements[*]}"
+xdotool type --delay 150 "$SMD_MARKING"
+await spoken 28 "$smd_answer"
+await brailled 28 "$smd_answer"
+end_step 28
 
 # All that Orca said is in its log already: it is stopped at once, without the orderly shutdown
 # that took it more than ten seconds on a loaded machine, when the next test found it running.
@@ -350,5 +371,8 @@ said 24 "${items[2]}"
 for item in "Черный, 0" "Розовый, ×0,001" "Серебряный, ±10 %" "${items[@]}"; do
     grep -qF -- "$item" "$work/spoken25" || problems+=("flat review of $READING_TITLE missed '$item'")
 done
+said 26 "$SMD_TITLE frame"
+focus_heard 27 "Маркировка:"
+announced 28 "$smd_answer"
 [ ${#problems[@]} -eq 0 ] || fail "$(printf '%s\n' "${problems[@]}")"
 echo "screen reader: passed"

@@ -1,7 +1,8 @@
 """Enters 4, 7, 100 and 5 % into the running program and solves it, all over AT-SPI, as on a
 Wayland desktop where no X input reaches it; waits until the resistor is named with the
 answer. With "reading", opens the reading window from its menu item instead, puts 4,7к on its
-bands through the nominal field and its button, and reads the bands and the answer."""
+bands through the nominal field and its button, and reads the bands and the answer. With "smd",
+opens the SMD window from its menu item, types the worked part's marking and reads the answer."""
 import sys
 
 import pyatspi
@@ -12,16 +13,37 @@ from accessibility import (FACTS, descendants, drawing, main_window, named, wait
 ANSWER = "Резистор: Желтый, Фиолетовый, Красный, Золотой"
 
 
-def reading(window):
-    item = named(window, pyatspi.ROLE_MENU_ITEM, "Номинал по цветам")
+def opened(window, caption, title):
+    """The window that the menu item opens, or None, said why."""
+    item = named(window, pyatspi.ROLE_MENU_ITEM, caption)
     if item is None:
-        print("FAIL: no menu item 'Номинал по цветам'", file=sys.stderr)
-        return 1
+        print(f"FAIL: no menu item '{caption}'", file=sys.stderr)
+        return None
     item.queryAction().doAction(0)
-
-    other = wait_until(lambda: window_titled(FACTS["READING_TITLE"]))
+    other = wait_until(lambda: window_titled(title))
     if other is None:
-        print("FAIL: the menu item opened no reading window", file=sys.stderr)
+        print(f"FAIL: the menu item '{caption}' opened no window '{title}'", file=sys.stderr)
+    return other
+
+
+def smd(window):
+    other = opened(window, "Номинал по маркировке SMD", FACTS["SMD_TITLE"])
+    if other is None:
+        return 1
+    field = wait_until(lambda: named(other, pyatspi.ROLE_TEXT, "Маркировка"))
+    if field is None or not field.queryEditableText().setTextContents(FACTS["SMD_MARKING"]):
+        print("FAIL: the marking field took no text", file=sys.stderr)
+        return 1
+    answer = " ".join(FACTS["SMD_ANSWER"].split("|"))
+    if not wait_until(lambda: named(other, pyatspi.ROLE_LABEL, answer)):
+        print(f"FAIL: the SMD window did not answer {FACTS['SMD_MARKING']}", file=sys.stderr)
+        return 1
+    return 0
+
+
+def reading(window):
+    other = opened(window, "Номинал по цветам", FACTS["READING_TITLE"])
+    if other is None:
         return 1
     field = wait_until(lambda: named(other, pyatspi.ROLE_TEXT, "Номинал, чтобы поставить на полосы"))
     if field is None or not field.queryEditableText().setTextContents("4,7к"):
@@ -53,6 +75,8 @@ def main():
         return 1
     if sys.argv[1:] == ["reading"]:
         return reading(window)
+    if sys.argv[1:] == ["smd"]:
+        return smd(window)
     for field, text in (("1 цифра", "4"), ("2 цифра", "7"), ("Множитель", "100")):
         entry = named(window, pyatspi.ROLE_TEXT, field)
         if entry is None or not entry.queryEditableText().setTextContents(text):

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program read as a Windows screen reader reads it, through UI Automation, by a
 # client of the test's own (automation/uianames.cpp): the resistor's and the bands' names and
-# the readout, before and after a nominal is solved; the reading window's bands and answer. automation.sh PROGRAM CLIENT. A Wine that
+# the readout, before and after a nominal is solved; the reading window's bands and answer; the
+# SMD window's answer to a marking. automation.sh PROGRAM CLIENT. A Wine that
 # has no UI Automation client object (Wine 8 has none; Wine 10 has it) skips the test, saying so.
 source "$(dirname "$0")/lib.sh"
 readonly client=$2
@@ -111,4 +112,19 @@ for band in 3 2 1 0; do
         "${lists[band]}: ${items[band]}"
     xdotool key shift+Tab
 done
+
+# The window that reads a chip's marking: the worked part's marking typed, its answer a text
+# named with the whole answer.
+activate_main
+xdotool key F7
+wait_for shows_titled "$SMD_TITLE" 1 || fail "F7 did not open $SMD_TITLE"
+smd=$(xdotool search --onlyvisible --name "^$SMD_TITLE\$" | head -n 1)
+wait_for has_focus "$smd" || fail "$SMD_TITLE did not take the keyboard"
+xdotool type --delay 60 "$SMD_MARKING"
+smd_tree() { wine "$client" "$SMD_TITLE" 2>/dev/null | tr -d '\r'; }
+keep_on_failure() { echo "--- the SMD window's tree" >&2; smd_tree >&2; }
+smd_answer=${SMD_ANSWER//|/ }
+smd_answered() { smd_tree | grep -qxF "50020	$smd_answer"; }
+wait_for smd_answered || true
+expect_eq "the SMD window's answer" "$(smd_tree | grep -cxF "50020	$smd_answer")" 1
 echo "windows automation: passed"

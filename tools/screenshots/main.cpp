@@ -116,5 +116,15 @@ int main(int argc, char *argv[])
     } else {
         ok = false;
     }
+
+    // The SMD window with a marking of two readings typed into its field.
+    window.openSmdWindow();
+    settle();
+    if (QWidget *smd = topLevel(u"smdWindow"_s)) {
+        smd->findChild<QLineEdit *>(u"marking"_s)->setText(u"47R"_s);
+        ok &= save(smd, folder, u"smd-window"_s);
+    } else {
+        ok = false;
+    }
     return ok ? 0 : 1;
 }
