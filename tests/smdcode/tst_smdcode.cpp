@@ -147,6 +147,7 @@ void TestSmdCode::writesNominals_data()
     // A code with "_" after it carries a bar under the figures.
     QTest::newRow("4,7 КОм") << u"4,7к"_s << u"472 472_ 4701"_s << u"4,7 КОм нет в ряду E96"_s;
     QTest::newRow("10 КОм") << u"10к"_s << u"103 103_ 1002 01C"_s << QString();
+    QTest::newRow("2,5 КОм, in no E24") << u"2,5к"_s << u"252 2501"_s << QString();
     QTest::newRow("1,27 КОм") << u"1,27к"_s << u"1271 11B"_s
                               << u"1,27 КОм: трёх цифр мало — значащих цифр 3"_s;
     QTest::newRow("499 КОм") << u"499к"_s << u"4993 68D"_s << u"трёх цифр мало"_s;
