@@ -11,8 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace partcode {
 
-namespace {
-
 std::int64_t powerOfTen(int n)
 {
     std::int64_t value = 1;
@@ -29,7 +27,6 @@ int digitCount(std::int64_t n)
     return count;
 }
 
-// Trailing zeros moved into the exponent: one way of writing each value.
 Decimal normalised(Decimal value)
 {
     if (value.digits == 0)
@@ -40,6 +37,8 @@ Decimal normalised(Decimal value)
     }
     return value;
 }
+
+namespace {
 
 // Where the first figure stands: 0 for ones, 3 for thousands, −1 for tenths.
 int magnitude(Decimal value)

@@ -11,32 +11,9 @@ namespace smdcode {
 
 namespace {
 
-std::int64_t powerOfTen(int power)
-{
-    std::int64_t value = 1;
-    for (int step = 0; step < power; ++step)
-        value *= 10;
-    return value;
-}
-
-int digitCount(std::int64_t n)
-{
-    int count = 1;
-    for (; n >= 10; n /= 10)
-        ++count;
-    return count;
-}
-
-Decimal normalised(Decimal value)
-{
-    if (value.digits == 0)
-        return {};
-    while (value.digits % 10 == 0) {
-        value.digits /= 10;
-        ++value.exponent;
-    }
-    return value;
-}
+using partcode::digitCount;
+using partcode::normalised;
+using partcode::powerOfTen;
 
 // The value as exactly so many figures and a power of ten, or none where it has more figures.
 std::optional<Decimal> asFigures(Decimal value, int figures)
@@ -293,6 +270,17 @@ QString toleranceWords(const std::optional<Tolerance> &typical, const QLocale &l
     return typical ? u"обычно "_s + partcode::toleranceText(*typical, locale) : QString();
 }
 
+// "Полосы: Желтый, Фиолетовый, Красный, Золотой", or why there are none.
+QString bandsLine(const partcode::Outcome<partcode::Bands> &bands)
+{
+    if (!bands.value)
+        return u"Полосы: нет — "_s + bands.message;
+    QStringList names;
+    for (const auto &colour : *bands.value)
+        names.append(partcode::colourName(*colour));
+    return u"Полосы: "_s + names.join(u", "_s);
+}
+
 QStringList decodingLines(const Decoding &decoding, const QLocale &locale)
 {
     if (decoding.scheme == Scheme::ZeroOhm)
@@ -313,15 +301,7 @@ QStringList decodingLines(const Decoding &decoding, const QLocale &locale)
     coded.power = figures.exponent;
     coded.tolerance = tolerance;
     lines.append(u"Код: "_s + partcode::letterCode(coded));
-    const partcode::Outcome<partcode::Bands> bands = bandsFor(decoding, locale);
-    if (!bands.value) {
-        lines.append(u"Полосы: нет — "_s + bands.message);
-    } else {
-        QStringList names;
-        for (const auto &colour : *bands.value)
-            names.append(partcode::colourName(*colour));
-        lines.append(u"Полосы: "_s + names.join(u", "_s));
-    }
+    lines.append(bandsLine(bandsFor(decoding, locale)));
     return lines;
 }
 
@@ -476,6 +456,15 @@ partcode::Outcome<partcode::Bands> bandsFor(const Decoding &decoding, const QLoc
     return bands;
 }
 
+partcode::Outcome<partcode::Bands> bandsOfNominal(Decimal nominal, const QLocale &locale)
+{
+    nominal = normalised(nominal);
+    const int figures = digitCount(nominal.digits);
+    const Decoding typical {nominal.digits == 0 ? Scheme::ZeroOhm : Scheme::ThreeDigits, nominal,
+        figures, figures <= 2 ? 500 : 100, {}, {}};
+    return bandsFor(typical, locale);
+}
+
 QStringList answer(QStringView typed, bool underlined, const QLocale &locale)
 {
     const partcode::Outcome<QList<Decoding>> decoded = decode(typed, underlined, locale);
@@ -512,7 +501,7 @@ QStringList codesAnswer(QStringView nominal, const QLocale &locale)
             line += u", "_s + toleranceWords(marking.typical, locale);
         lines.append(line);
     }
-    return lines + codes.whyNot;
+    return lines + codes.whyNot + QStringList {bandsLine(bandsOfNominal(*value, locale))};
 }
 
 } // namespace smdcode

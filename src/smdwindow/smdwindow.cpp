@@ -102,7 +102,7 @@ void SmdWindow::markingChanged()
     const auto decoded = smdcode::decode(typed, underlined);
     const auto bands
         = decoded.value ? smdcode::bandsFor(decoded.value->front()).value : std::nullopt;
-    m_likelierBands = bands.value_or(partcode::Bands {});
+    m_bandsShown = bands.value_or(partcode::Bands {});
     m_message->setCaption(QString());
     m_bands->setEnabled(bands.has_value());
     showAnswer(smdcode::answer(typed, underlined), u"Маркировка: "_s + typed.trimmed());
@@ -121,6 +121,10 @@ void SmdWindow::nominalChanged()
     }
     m_keptNominal = m_nominal->text();
     m_message->setCaption(QString());
+    const auto value = partcode::parseNominal(m_keptNominal);
+    const auto bands = value ? smdcode::bandsOfNominal(*value).value : std::nullopt;
+    m_bandsShown = bands.value_or(partcode::Bands {});
+    m_bands->setEnabled(bands.has_value());
     showAnswer(smdcode::codesAnswer(m_keptNominal), u"Номинал: "_s + m_keptNominal.trimmed());
 }
 
@@ -135,8 +139,8 @@ void SmdWindow::showAnswer(const QStringList &answer, const QString &asked)
 
 void SmdWindow::openBands()
 {
-    if (!m_likelierBands.isEmpty())
-        Q_EMIT bandsWanted(m_likelierBands);
+    if (!m_bandsShown.isEmpty())
+        Q_EMIT bandsWanted(m_bandsShown);
 }
 
 void SmdWindow::copyAnswer()

@@ -227,6 +227,8 @@ void TestSmdCode::answers()
     QCOMPARE(smdcode::codesAnswer(u"4,7к", Russian).mid(0, 3),
         (QStringList {u"Маркировки номинала 4,7 КОм:"_s, u"472 — трёхзначный код, обычно ±5 %"_s,
             u"472 с чертой под цифрами — трёхзначный код, обычно ±1 %"_s}));
+    QCOMPARE(smdcode::codesAnswer(u"1,27к", Russian).last(),
+        u"Полосы: Коричневый, Красный, Фиолетовый, Коричневый, Коричневый"_s);
     QCOMPARE(smdcode::codesAnswer(u"4,7ж", Russian).first(),
         u"«4,7ж» — не номинал: пишут, например, «4,7к», «4K7», «10 кОм», «0,22»."_s);
 }

@@ -98,7 +98,8 @@ void tst_SmdWindow::readsAMarkingAsTyped()
     QTRY_VERIFY(!smd.window);
 }
 
-// "472" is the worked part: its bands, put on in the reading window, give that window's answer.
+// "472" is the worked part: its bands, put on in the reading window, give that window's answer;
+// a nominal's bands are put on the same way.
 void tst_SmdWindow::opensTheBandsInTheReadingWindow()
 {
     OpenedSmdWindow smd;
@@ -112,6 +113,15 @@ void tst_SmdWindow::opensTheBandsInTheReadingWindow()
     }));
     QCOMPARE(
         reading->findChild<QLabel *>(u"answer"_s)->text(), QString::fromUtf16(workedpart::Answer));
+    // A nominal asked for: its five bands at ±1 %, in the same window.
+    smd.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(smd.window.data()));
+    smd.typeInto(u"nominal"_s, u"1,27к"_s);
+    QTest::mouseClick(smd.control(u"bands"_s), Qt::LeftButton);
+    QTRY_COMPARE(QApplication::activeWindow(), reading.data());
+    QVERIFY(reading->findChild<QLabel *>(u"answer"_s)
+                ->text()
+                .startsWith(u"Номинал: 1,27 КОм\nДопуск ±1 %"_s));
 }
 
 // A nominal typed is written in every marking that carries it, and why not in the others; the

@@ -37,6 +37,12 @@ struct Decimal
     int exponent = 0;
 };
 
+// 10 to the power, 0 and up; the count of a whole number's figures; a value with its trailing
+// zeros moved into the exponent, one way of writing each value.
+std::int64_t powerOfTen(int power);
+int digitCount(std::int64_t n);
+Decimal normalised(Decimal value);
+
 // What a whole part says: its nominal in ohms, as its figures and the multiplier's power of ten,
 // its tolerance and, on a sixth band, its temperature coefficient in 10⁻⁶/K.
 struct Reading

@@ -114,12 +114,16 @@ Codes encode(Decimal nominal, const QLocale &locale = QLocale());
 partcode::Outcome<partcode::Bands> bandsFor(
     const Decoding &decoding, const QLocale &locale = QLocale());
 
+// The bands of a nominal asked for: four at ±5 % for two figures, five at ±1 % for three.
+partcode::Outcome<partcode::Bands> bandsOfNominal(
+    Decimal nominal, const QLocale &locale = QLocale());
+
 // The answer to a marking, one statement a line: each reading's nominal and scheme, its
 // typical tolerance and range, series or nearest standard values, letter code and bands; the
 // likelier first, with why. An empty marking asks for one; one that is none is refused.
 QStringList answer(QStringView typed, bool underlined, const QLocale &locale = QLocale());
-// The answer to a nominal: every code that carries it, with its typical tolerance, and why the
-// other schemes cannot.
+// The answer to a nominal: every code that carries it, with its typical tolerance, why the
+// other schemes cannot, and its bands.
 QStringList codesAnswer(QStringView nominal, const QLocale &locale = QLocale());
 
 } // namespace smdcode

@@ -23,7 +23,7 @@ public:
     SmdWindow();
 
 Q_SIGNALS:
-    // The user asks to see the bands of the likelier reading in the window that reads colours.
+    // The user asks to see the answer's bands in the window that reads colours.
     void bandsWanted(const partcode::Bands &bands);
 
 private:
@@ -51,5 +51,6 @@ private:
     QString m_keptNominal;
     // What the answer answers, a line for the copy: "Маркировка: 472", "Номинал: 4,7к".
     QString m_asked;
-    partcode::Bands m_likelierBands;
+    // The bands that "Полосы в окне цветов" shows: the likelier reading's, or the nominal's.
+    partcode::Bands m_bandsShown;
 };
