@@ -272,7 +272,7 @@ review_screen 'Копировать' '3 полосы'
 end_step 25
 # 26 and 27: the window that reads a chip's marking opened by F7 from the main window and heard;
 # the focus heard in its marking field when the window becomes active again, by the caption of
-# its label, as Orca names a field.
+# its label, as Orca names a field (Orca 43 adds the role, Orca 48 says the label alone).
 activate_main
 xdotool key F7
 wait_for shows_titled "$SMD_TITLE" 1 || fail "F7 did not open $SMD_TITLE"
@@ -282,7 +282,7 @@ end_step 26
 activate_main
 xdotool windowactivate --sync "$smd_window"
 wait_for has_focus "$smd_window" || fail "$SMD_TITLE could not be activated"
-await spoken 27 "Маркировка: text"
+await spoken 27 "Маркировка:" starting
 end_step 27
 # 28: the worked part's marking typed: its answer, announced as it changes, said and brailled.
 IFS='|' read -ra smd_statements <<<"$SMD_ANSWER"
@@ -372,7 +372,8 @@ for item in "Черный, 0" "Розовый, ×0,001" "Серебряный, �
     grep -qF -- "$item" "$work/spoken25" || problems+=("flat review of $READING_TITLE missed '$item'")
 done
 said 26 "$SMD_TITLE frame"
-focus_heard 27 "Маркировка:"
+said 27 "Маркировка:" starting
+brailled 27 "Маркировка:"
 announced 28 "$smd_answer"
 [ ${#problems[@]} -eq 0 ] || fail "$(printf '%s\n' "${problems[@]}")"
 echo "screen reader: passed"
