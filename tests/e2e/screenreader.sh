@@ -279,7 +279,10 @@ wait_for shows_titled "$SMD_TITLE" 1 || fail "F7 did not open $SMD_TITLE"
 smd_window=$(xdotool search --onlyvisible --name "^$SMD_TITLE\$" | head -n 1)
 await spoken 26 "$SMD_TITLE frame"
 end_step 26
+# Orca may have taken the field in as F7 opened the window, on a busy machine before step 26
+# ended: the main window is heard in between, so that the field is news to it again.
 activate_main
+await spoken 27 "$MAIN_TITLE frame"
 xdotool windowactivate --sync "$smd_window"
 wait_for has_focus "$smd_window" || fail "$SMD_TITLE could not be activated"
 await spoken 27 "Маркировка:" starting
@@ -372,6 +375,7 @@ for item in "Черный, 0" "Розовый, ×0,001" "Серебряный, �
     grep -qF -- "$item" "$work/spoken25" || problems+=("flat review of $READING_TITLE missed '$item'")
 done
 said 26 "$SMD_TITLE frame"
+said 27 "$MAIN_TITLE frame"
 said 27 "Маркировка:" starting
 brailled 27 "Маркировка:"
 announced 28 "$smd_answer"
