@@ -152,6 +152,13 @@ QString bandCaption(const QList<BandRole> &rolesRead, int index)
     return u"Полоса %1, %2"_s.arg(index + 1).arg(roleName(rolesRead, index));
 }
 
+QString multiplierText(int power, const QLocale &locale)
+{
+    if (power < 0)
+        return u"×0"_s + locale.decimalPoint() + QString(-power - 1, u'0') + u'1';
+    return u"×"_s + locale.toString(qlonglong(powerOfTen(power)));
+}
+
 QString meaningText(BandRole role, Colour colour, const QLocale &locale)
 {
     const iec60062::ColourMeaning &meaning = iec60062::meaning(colour);
@@ -160,15 +167,8 @@ QString meaningText(BandRole role, Colour colour, const QLocale &locale)
     switch (role) {
     case BandRole::Figure:
         return QString::number(*meaning.figure);
-    case BandRole::Multiplier: {
-        const int power = *meaning.multiplier;
-        if (power < 0)
-            return u"×0"_s + locale.decimalPoint() + QString(-power - 1, u'0') + u'1';
-        qlonglong value = 1;
-        for (int step = 0; step < power; ++step)
-            value *= 10;
-        return u"×"_s + locale.toString(value);
-    }
+    case BandRole::Multiplier:
+        return multiplierText(*meaning.multiplier, locale);
     case BandRole::Tolerance:
         return toleranceText(*meaning.tolerance, locale);
     case BandRole::TemperatureCoefficient:

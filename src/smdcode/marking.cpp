@@ -48,12 +48,14 @@ std::optional<int> eia96Power(QChar letter)
     return std::nullopt;
 }
 
-// "×100", "×0,01", "×10 000 000".
-QString multiplierText(int power, const QLocale &locale)
+// The power of ten whose letter stands for the decimal sign, or none for another letter.
+std::optional<int> signPower(QChar letter)
 {
-    if (power < 0)
-        return u"×0"_s + locale.decimalPoint() + QString(-power - 1, u'0') + u'1';
-    return u"×"_s + locale.toString(qlonglong(powerOfTen(power)));
+    for (const iec60062::ValueLetter &sign : iec60062::ValueLetters) {
+        if (sign.letter == letter)
+            return sign.power;
+    }
+    return std::nullopt;
 }
 
 // "2 нуля", "1 нуль", "5 нулей".
@@ -78,9 +80,30 @@ Tolerance typicalOf(qsizetype length, bool underlined)
     return length >= 4 || underlined ? 100 : 500;
 }
 
+QString schemeName(Scheme scheme)
+{
+    switch (scheme) {
+    case Scheme::ThreeDigits:
+        return u"трёхзначный код"_s;
+    case Scheme::FourDigits:
+        return u"четырёхзначный код"_s;
+    case Scheme::SignR:
+        return u"R — десятичная запятая"_s;
+    case Scheme::SignMilliohm:
+        return u"M — запятая в миллиомах, как у шунтов"_s;
+    case Scheme::LetterCode:
+        return u"буквенный код IEC 60062"_s;
+    case Scheme::Eia96:
+        return u"EIA-96"_s;
+    case Scheme::ZeroOhm:
+        return u"перемычка"_s;
+    }
+    return {};
+}
+
 Decoding zeroOhm()
 {
-    return {Scheme::ZeroOhm, {}, 0, std::nullopt, u"перемычка"_s, {}};
+    return {Scheme::ZeroOhm, {}, 0, std::nullopt, schemeName(Scheme::ZeroOhm), {}};
 }
 
 partcode::Outcome<QList<Decoding>> refused(const QString &why)
@@ -101,70 +124,58 @@ partcode::Outcome<QList<Decoding>> digitsOnly(const QString &code, bool underlin
                        u"«0000»), а первая значащая цифра нулём не бывает."_s.arg(code));
     const int figureCount = int(code.size()) - 1;
     const int zeros = code.back().digitValue();
-    Decoding decoding {figureCount == 2 ? Scheme::ThreeDigits : Scheme::FourDigits,
-        {code.left(figureCount).toLongLong(), zeros}, figureCount,
-        typicalOf(code.size(), underlined && figureCount == 2), {}, {}};
-    decoding.schemeText = (figureCount == 2 ? u"трёхзначный код: "_s : u"четырёхзначный код: "_s)
-        + code.left(figureCount) + u' ' + zerosText(zeros);
+    const Scheme scheme = figureCount == 2 ? Scheme::ThreeDigits : Scheme::FourDigits;
+    Decoding decoding {scheme, {code.left(figureCount).toLongLong(), zeros}, figureCount,
+        typicalOf(code.size(), underlined && figureCount == 2),
+        schemeName(scheme) + u": "_s + code.left(figureCount) + u' ' + zerosText(zeros), {}};
     if (underlined && figureCount == 2)
         decoding.schemeText += u", черта под цифрами"_s;
     return {QList {decoding}, {}};
 }
 
-// The letter as the decimal sign: R in ohms; K, M, G and T in their multiples, M in milliohms
-// too, on a shunt.
+// The letter of a unit's power of ten as the decimal sign (iec60062::ValueLetters): R in
+// ohms, K, M, G and T in their multiples; M in milliohms too, on a shunt, and likelier there.
 QList<Decoding> withSign(const QString &code, qsizetype at, bool underlined)
 {
     const QChar letter = code[at];
     const QString digits = code.left(at) + code.mid(at + 1);
-    const int fraction = int(code.size() - at - 1);
-    const Decimal figures {digits.toLongLong(), -fraction};
+    const Decimal figures {digits.toLongLong(), -int(code.size() - at - 1)};
     if (figures.digits == 0)
         return {zeroOhm()};
     // The figures that count: "R010" has two, as 10 мОм has.
     const int figureCount = digitCount(figures.digits);
     const Tolerance typical = typicalOf(code.size(), underlined && code.size() == 3);
-    const auto scaled = [&](int power) {
-        return Decimal {figures.digits, figures.exponent + power};
-    };
-    switch (letter.unicode()) {
-    case u'R':
-        return {{Scheme::SignR, figures, figureCount, typical, u"R — десятичная запятая"_s, {}}};
-    case u'K':
-        return {{Scheme::LetterCode, scaled(3), figureCount, typical,
-            u"буквенный код IEC 60062: K — запятая в килоомах"_s, {}}};
-    case u'M':
-        return {
-            {Scheme::SignMilliohm, scaled(-3), figureCount, typical,
+    const int power = signPower(letter).value_or(0);
+    if (power == 0)
+        return {{Scheme::SignR, figures, figureCount, typical, schemeName(Scheme::SignR), {}}};
+    // The multiples' names, by the power's thousands: "килоомах" to "тераомах".
+    static constexpr std::array<const char16_t *, 4> multiples {u"кило", u"мега", u"гига", u"тера"};
+    Decoding coded {Scheme::LetterCode, {figures.digits, figures.exponent + power}, figureCount,
+        typical,
+        schemeName(Scheme::LetterCode)
+            + u": %1 — запятая в %2омах"_s.arg(letter).arg(
+                QString::fromUtf16(multiples[std::size_t(power / 3 - 1)])),
+        {}};
+    if (letter != u'M')
+        return {coded};
+    coded.rank = u"Реже: так M читают на выводных резисторах, но на чипах мегаомы так не пишут."_s;
+    return {{Scheme::SignMilliohm, {figures.digits, figures.exponent - 3}, figureCount, typical,
                 u"M — запятая в миллиомах, как у токовых шунтов"_s,
                 u"Вероятнее: букву M на чипе ставят токовые шунты, а мегаомы пишут цифрами, "
                 u"как «155» или «1504»."_s},
-            {Scheme::LetterCode, scaled(6), figureCount, typical,
-                u"буквенный код IEC 60062: M — запятая в мегаомах"_s,
-                u"Реже: так M читают на выводных резисторах, но на чипах мегаомы так не "
-                u"пишут."_s},
-        };
-    case u'G':
-        return {{Scheme::LetterCode, scaled(9), figureCount, typical,
-            u"буквенный код IEC 60062: G — запятая в гигаомах"_s, {}}};
-    case u'T':
-        return {{Scheme::LetterCode, scaled(12), figureCount, typical,
-            u"буквенный код IEC 60062: T — запятая в тераомах"_s, {}}};
-    }
-    return {};
+        coded};
 }
 
 Decoding eia96(int position, QChar letter, int power, const QLocale &locale)
 {
     const int figures = iec60063::E96[std::size_t(position - 1)];
-    QString scheme = u"EIA-96, позиция %1 (%2), %3"_s.arg(position, 2, 10, QChar(u'0'))
-                         .arg(figures)
-                         .arg(letter);
+    QString scheme = schemeName(Scheme::Eia96)
+        + u", позиция %1 (%2), %3"_s.arg(position, 2, 10, QChar(u'0')).arg(figures).arg(letter);
     if (letter == u'R' || letter == u'S')
         scheme += letter == u'R' ? u" — как Y"_s : u" — как X"_s;
     if (letter == u'H')
         scheme += power == 1 ? u" — как B"_s : QString();
-    scheme += u": "_s + multiplierText(power, locale);
+    scheme += u": "_s + partcode::multiplierText(power, locale);
     return {Scheme::Eia96, {figures, power}, 3, 100, scheme, {}};
 }
 
@@ -174,8 +185,7 @@ partcode::Outcome<QList<Decoding>> withLetter(
     const QString &code, qsizetype at, bool underlined, const QLocale &locale)
 {
     const QChar letter = code[at];
-    const bool sign
-        = std::find(SignLetters.begin(), SignLetters.end(), letter.unicode()) != SignLetters.end();
+    const bool sign = signPower(letter).has_value();
     const auto power = eia96Power(letter);
     if (!sign && !power)
         return refused(u"Буквы %1 нет ни в коде EIA-96 (Z, Y, X, A–F), ни среди букв десятичной "
@@ -229,27 +239,6 @@ partcode::Outcome<QList<Decoding>> withLetter(
     return {QList {coded, ohms}, {}};
 }
 
-QString schemeName(Scheme scheme)
-{
-    switch (scheme) {
-    case Scheme::ThreeDigits:
-        return u"трёхзначный код"_s;
-    case Scheme::FourDigits:
-        return u"четырёхзначный код"_s;
-    case Scheme::SignR:
-        return u"R — десятичная запятая"_s;
-    case Scheme::SignMilliohm:
-        return u"M — запятая в миллиомах, как у шунтов"_s;
-    case Scheme::LetterCode:
-        return u"буквенный код IEC 60062"_s;
-    case Scheme::Eia96:
-        return u"EIA-96"_s;
-    case Scheme::ZeroOhm:
-        return u"перемычка"_s;
-    }
-    return {};
-}
-
 // The value written with the letter for the decimal sign in exactly so many figures, the
 // integer part without leading zeros: "4R7", "R047", "10R0", "47R"; none where it does not fit.
 std::optional<QString> signForm(Decimal value, int figures, QChar letter)
@@ -265,9 +254,30 @@ std::optional<QString> signForm(Decimal value, int figures, QChar letter)
     return text.left(integerDigits) + letter + text.mid(integerDigits);
 }
 
-QString toleranceWords(const std::optional<Tolerance> &typical, const QLocale &locale)
+// The bands of a reading: four for two figures at ±2 % and coarser, five otherwise, a single
+// black band for a link; or why there are none.
+partcode::Outcome<partcode::Bands> bandsFor(const Decoding &decoding, const QLocale &locale)
 {
-    return typical ? u"обычно "_s + partcode::toleranceText(*typical, locale) : QString();
+    if (decoding.scheme == Scheme::ZeroOhm)
+        return partcode::bandsOf({}, 1, iec60062::WithoutBand);
+    const Tolerance tolerance = *decoding.typical;
+    const bool fewFigures = digitCount(normalised(decoding.nominal).digits) <= 2;
+    const int count = fewFigures && tolerance >= 200 ? 4 : 5;
+    partcode::Outcome<partcode::Bands> bands
+        = partcode::bandsOf(decoding.nominal, count, tolerance, {}, locale);
+    if (!bands.value && count == 5 && fewFigures)
+        bands = partcode::bandsOf(decoding.nominal, 4, tolerance, {}, locale);
+    return bands;
+}
+
+// The bands of a nominal asked for: four at ±5 % for two figures, five at ±1 % for three.
+partcode::Outcome<partcode::Bands> bandsOfNominal(Decimal nominal, const QLocale &locale)
+{
+    nominal = normalised(nominal);
+    const int figures = digitCount(nominal.digits);
+    const Decoding typical {nominal.digits == 0 ? Scheme::ZeroOhm : Scheme::ThreeDigits, nominal,
+        figures, figures <= 2 ? 500 : 100, {}, {}};
+    return bandsFor(typical, locale);
 }
 
 // "Полосы: Желтый, Фиолетовый, Красный, Золотой", or why there are none.
@@ -289,15 +299,15 @@ QStringList decodingLines(const Decoding &decoding, const QLocale &locale)
         + decoding.schemeText};
     if (!decoding.rank.isEmpty())
         lines.append(decoding.rank);
-    const Tolerance tolerance = decoding.typical.value_or(500);
+    const Tolerance tolerance = *decoding.typical;
     lines.append(u"Допуск, обычный для такого кода, "_s
         + partcode::rangeText(decoding.nominal, tolerance, locale));
     lines.append(partcode::seriesLines(decoding.nominal, tolerance, locale));
-    const Decimal figures = *asFigures(decoding.nominal,
-        std::max(decoding.figureCount, digitCount(normalised(decoding.nominal).digits)));
+    // The figures as the code gives them: "10R0" keeps its last zero, as "10R0F".
+    const Decimal figures = *asFigures(decoding.nominal, decoding.figureCount);
     partcode::Reading coded;
     coded.figures = int(figures.digits);
-    coded.figureCount = digitCount(figures.digits);
+    coded.figureCount = decoding.figureCount;
     coded.power = figures.exponent;
     coded.tolerance = tolerance;
     lines.append(u"Код: "_s + partcode::letterCode(coded));
@@ -384,17 +394,17 @@ Codes encode(Decimal nominal, const QLocale &locale)
     const int whole = figureCount + nominal.exponent;
     // Figures and the number of zeros, from 10 Ом and from 100 Ом.
     for (const int figures : {2, 3}) {
-        const QString three = figures == 2 ? u"трёх"_s : u"четырёх"_s;
+        const QString signs = figures == 2 ? u"трёх"_s : u"четырёх"_s;
         const auto written = asFigures(nominal, figures);
         if (!written) {
             codes.whyNot.append(
                 u"%1: %2 цифр мало — значащих цифр %3, а %2значный код несёт %4."_s.arg(value,
-                    three, QString::number(figureCount), figures == 2 ? u"две"_s : u"три"_s));
+                    signs, QString::number(figureCount), figures == 2 ? u"две"_s : u"три"_s));
         } else if (written->exponent < 0) {
             codes.whyNot.append(u"%1: %2значный код пишет номиналы от %3, меньшие — с R."_s.arg(
-                value, three, figures == 2 ? u"10 Ом"_s : u"100 Ом"_s));
+                value, signs, figures == 2 ? u"10 Ом"_s : u"100 Ом"_s));
         } else if (written->exponent > 9) {
-            codes.whyNot.append(u"%1: для %2значного кода слишком велик."_s.arg(value, three));
+            codes.whyNot.append(u"%1: для %2значного кода слишком велик."_s.arg(value, signs));
         } else {
             const QString code
                 = QString::number(written->digits) + QString::number(written->exponent);
@@ -442,54 +452,33 @@ Codes encode(Decimal nominal, const QLocale &locale)
     return codes;
 }
 
-partcode::Outcome<partcode::Bands> bandsFor(const Decoding &decoding, const QLocale &locale)
-{
-    if (decoding.scheme == Scheme::ZeroOhm)
-        return partcode::bandsOf({}, 1, iec60062::WithoutBand);
-    const Tolerance tolerance = decoding.typical.value_or(500);
-    const bool fewFigures = digitCount(normalised(decoding.nominal).digits) <= 2;
-    const int count = fewFigures && tolerance >= 200 ? 4 : 5;
-    partcode::Outcome<partcode::Bands> bands
-        = partcode::bandsOf(decoding.nominal, count, tolerance, {}, locale);
-    if (!bands.value && count == 5 && fewFigures)
-        bands = partcode::bandsOf(decoding.nominal, 4, tolerance, {}, locale);
-    return bands;
-}
-
-partcode::Outcome<partcode::Bands> bandsOfNominal(Decimal nominal, const QLocale &locale)
-{
-    nominal = normalised(nominal);
-    const int figures = digitCount(nominal.digits);
-    const Decoding typical {nominal.digits == 0 ? Scheme::ZeroOhm : Scheme::ThreeDigits, nominal,
-        figures, figures <= 2 ? 500 : 100, {}, {}};
-    return bandsFor(typical, locale);
-}
-
-QStringList answer(QStringView typed, bool underlined, const QLocale &locale)
+Answer answer(QStringView typed, bool underlined, const QLocale &locale)
 {
     const partcode::Outcome<QList<Decoding>> decoded = decode(typed, underlined, locale);
     if (!decoded.value)
-        return {decoded.message};
+        return {{decoded.message}, {}};
     const QList<Decoding> &readings = *decoded.value;
+    const std::optional<partcode::Bands> likelier = bandsFor(readings.front(), locale).value;
     if (readings.size() == 1)
-        return decodingLines(readings.front(), locale);
+        return {decodingLines(readings.front(), locale), likelier};
     QStringList lines {u"Два прочтения, вероятнее первое."_s};
     for (qsizetype index = 0; index < readings.size(); ++index) {
         QStringList reading = decodingLines(readings[index], locale);
         reading.first().replace(u"Номинал: "_s, u"Прочтение %1: "_s.arg(index + 1));
         lines.append(reading);
     }
-    return lines;
+    return {lines, likelier};
 }
 
-QStringList codesAnswer(QStringView nominal, const QLocale &locale)
+Answer codesAnswer(QStringView nominal, const QLocale &locale)
 {
     if (nominal.trimmed().isEmpty())
-        return {u"Введите номинал, чтобы увидеть его маркировки."_s};
+        return {{u"Введите номинал, чтобы увидеть его маркировки."_s}, {}};
     const auto value = partcode::parseNominal(nominal, locale);
     if (!value)
-        return {u"«%1» — не номинал: пишут, например, «4,7к», «4K7», «10 кОм», «0,22»."_s.arg(
-            nominal.trimmed())};
+        return {{u"«%1» — не номинал: пишут, например, «4,7к», «4K7», «10 кОм», «0,22»."_s.arg(
+                    nominal.trimmed())},
+            {}};
     const Codes codes = encode(*value, locale);
     QStringList lines {u"Маркировки номинала %1:"_s.arg(partcode::nominalText(*value, locale))};
     for (const Marking &marking : codes.markings) {
@@ -498,10 +487,11 @@ QStringList codesAnswer(QStringView nominal, const QLocale &locale)
             line += u" с чертой под цифрами"_s;
         line += u" — "_s + schemeName(marking.scheme);
         if (marking.typical)
-            line += u", "_s + toleranceWords(marking.typical, locale);
+            line += u", обычно "_s + partcode::toleranceText(*marking.typical, locale);
         lines.append(line);
     }
-    return lines + codes.whyNot + QStringList {bandsLine(bandsOfNominal(*value, locale))};
+    const partcode::Outcome<partcode::Bands> bands = bandsOfNominal(*value, locale);
+    return {lines + codes.whyNot + QStringList {bandsLine(bands)}, bands.value};
 }
 
 } // namespace smdcode

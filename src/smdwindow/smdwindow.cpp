@@ -3,7 +3,6 @@
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
-#include "partcode/answer.h"
 #include "partcode/choices.h"
 #include "smdcode/marking.h"
 
@@ -98,13 +97,7 @@ void SmdWindow::markingChanged()
     m_chip->setFont(print);
     m_chip->setAccessibleName(
         u"Чип с маркировкой "_s + code + (underlined ? u", черта под цифрами"_s : QString()));
-
-    const auto decoded = smdcode::decode(typed, underlined);
-    const auto bands
-        = decoded.value ? smdcode::bandsFor(decoded.value->front()).value : std::nullopt;
-    m_bandsShown = bands.value_or(partcode::Bands {});
     m_message->setCaption(QString());
-    m_bands->setEnabled(bands.has_value());
     showAnswer(smdcode::answer(typed, underlined), u"Маркировка: "_s + typed.trimmed());
 }
 
@@ -121,18 +114,16 @@ void SmdWindow::nominalChanged()
     }
     m_keptNominal = m_nominal->text();
     m_message->setCaption(QString());
-    const auto value = partcode::parseNominal(m_keptNominal);
-    const auto bands = value ? smdcode::bandsOfNominal(*value).value : std::nullopt;
-    m_bandsShown = bands.value_or(partcode::Bands {});
-    m_bands->setEnabled(bands.has_value());
     showAnswer(smdcode::codesAnswer(m_keptNominal), u"Номинал: "_s + m_keptNominal.trimmed());
 }
 
-void SmdWindow::showAnswer(const QStringList &answer, const QString &asked)
+void SmdWindow::showAnswer(const smdcode::Answer &answer, const QString &asked)
 {
     m_asked = asked;
-    m_answer->setCaption(answer.join(u'\n'));
-    m_answer->setAccessibleName(answer.join(u' '));
+    m_bandsShown = answer.bands.value_or(partcode::Bands {});
+    m_bands->setEnabled(answer.bands.has_value());
+    m_answer->setCaption(answer.lines.join(u'\n'));
+    m_answer->setAccessibleName(answer.lines.join(u' '));
     if (isVisible())
         forms::announce(this, m_answer->accessibleName());
 }

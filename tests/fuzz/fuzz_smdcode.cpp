@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString text
         = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     for (const bool underlined : {false, true}) {
-        if (smdcode::answer(text, underlined, locale).join(QString()).isEmpty())
+        if (smdcode::answer(text, underlined, locale).lines.join(QString()).isEmpty())
             std::abort();
         const auto decoded = smdcode::decode(text, underlined, locale);
         if (!decoded.value)

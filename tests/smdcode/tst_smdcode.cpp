@@ -208,12 +208,12 @@ void TestSmdCode::everyCodeWrittenReadsBack()
 // The answers as the window shows them: a code with one reading, one with two, a nominal.
 void TestSmdCode::answers()
 {
-    QCOMPARE(smdcode::answer(u"472", false, Russian),
+    QCOMPARE(smdcode::answer(u"472", false, Russian).lines,
         (QStringList {u"Номинал: 4,7 КОм — трёхзначный код: 47 и 2 нуля"_s,
             u"Допуск, обычный для такого кода, ±5 %: от 4,465 до 4,935 КОм"_s,
             u"Стандартный ряд: E6 (IEC 60063)"_s, u"Код: 4K7J"_s,
             u"Полосы: Желтый, Фиолетовый, Красный, Золотой"_s}));
-    const QStringList twoWays = smdcode::answer(u"47R", false, Russian);
+    const QStringList twoWays = smdcode::answer(u"47R", false, Russian).lines;
     QCOMPARE(twoWays.mid(0, 3),
         (QStringList {u"Два прочтения, вероятнее первое."_s,
             u"Прочтение 1: 47 Ом — R — десятичная запятая"_s,
@@ -222,14 +222,14 @@ void TestSmdCode::answers()
     QVERIFY(
         twoWays.contains(u"Прочтение 2: 3,01 Ом — EIA-96, позиция 47 (301), R — как Y: ×0,01"_s));
     QVERIFY(twoWays.contains(u"Полосы: Оранжевый, Черный, Коричневый, Серебряный, Коричневый"_s));
-    QCOMPARE(smdcode::answer(u"68C", false, Russian).mid(3, 2),
+    QCOMPARE(smdcode::answer(u"68C", false, Russian).lines.mid(3, 2),
         (QStringList {u"Код: 49K9F"_s, u"Полосы: Желтый, Белый, Белый, Красный, Коричневый"_s}));
-    QCOMPARE(smdcode::codesAnswer(u"4,7к", Russian).mid(0, 3),
+    QCOMPARE(smdcode::codesAnswer(u"4,7к", Russian).lines.mid(0, 3),
         (QStringList {u"Маркировки номинала 4,7 КОм:"_s, u"472 — трёхзначный код, обычно ±5 %"_s,
             u"472 с чертой под цифрами — трёхзначный код, обычно ±1 %"_s}));
-    QCOMPARE(smdcode::codesAnswer(u"1,27к", Russian).last(),
+    QCOMPARE(smdcode::codesAnswer(u"1,27к", Russian).lines.last(),
         u"Полосы: Коричневый, Красный, Фиолетовый, Коричневый, Коричневый"_s);
-    QCOMPARE(smdcode::codesAnswer(u"4,7ж", Russian).first(),
+    QCOMPARE(smdcode::codesAnswer(u"4,7ж", Russian).lines.first(),
         u"«4,7ж» — не номинал: пишут, например, «4,7к», «4K7», «10 кОм», «0,22»."_s);
 }
 

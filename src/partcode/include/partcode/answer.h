@@ -22,6 +22,8 @@ forms::ColourValue colourValue(Colour colour);
 QString roleName(const QList<BandRole> &rolesRead, int index);
 // A band by its number and role alone: "Полоса 3, множитель".
 QString bandCaption(const QList<BandRole> &rolesRead, int index);
+// A power of ten as a multiplier: "×100", "×0,01", "×10 000 000".
+QString multiplierText(int power, const QLocale &locale = QLocale());
 // What the colour means in the role: "7", "×100", "×0,1", "±1 %", "100 ppm/K", "0 Ом".
 QString meaningText(BandRole role, Colour colour, const QLocale &locale = QLocale());
 // A colour with what it means in the role: "Красный, ×100".

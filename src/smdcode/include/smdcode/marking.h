@@ -48,11 +48,6 @@ inline constexpr std::array<MultiplierLetter, 3> Eia96OtherLetters {{
 }};
 inline constexpr MultiplierLetter Eia96HighH {u'H', 7};
 
-// The letters that stand for the decimal sign (IEC 60062 clause 4, ГОСТ IEC 60062-2014 table 2a):
-// R in ohms, K, M, G and T in their multiples. On current-sense shunts M is the sign in
-// milliohms: "1M5" is 1,5 мОм.
-inline constexpr std::array<char16_t, 5> SignLetters {u'R', u'K', u'M', u'G', u'T'};
-
 // How a code is written.
 enum class Scheme {
     // Yageo RC series: two figures and the number of zeros, "472"; a bar under the figures
@@ -62,9 +57,10 @@ enum class Scheme {
     FourDigits,
     // R for the decimal sign in ohms: "4R7", "R47", "10R0", "R010".
     SignR,
-    // M for the decimal sign in milliohms, on shunts: "1M5".
+    // M for the decimal sign in milliohms, on current-sense shunts: "1M5" is 1,5 мОм.
     SignMilliohm,
-    // IEC 60062's letter code in the multiples of an ohm: "4K7", "1M5" as 1,5 МОм.
+    // IEC 60062's letter code in the multiples of an ohm (clause 4, ГОСТ IEC 60062-2014 table
+    // 2a; iec60062::ValueLetters): "4K7", "1M5" as 1,5 МОм.
     LetterCode,
     Eia96,
     // A zero-ohm link: "0", "00", "000", "0000", "0R0".
@@ -109,21 +105,20 @@ struct Codes
 };
 Codes encode(Decimal nominal, const QLocale &locale = QLocale());
 
-// The bands of a part of the nominal and tolerance: four for two figures at ±2 % and coarser,
-// five otherwise, a single black band for a link; or why there are none.
-partcode::Outcome<partcode::Bands> bandsFor(
-    const Decoding &decoding, const QLocale &locale = QLocale());
+// What the window shows and tells: the answer, one statement a line, and the bands it names,
+// where it names any.
+struct Answer
+{
+    QStringList lines;
+    std::optional<partcode::Bands> bands;
+};
 
-// The bands of a nominal asked for: four at ±5 % for two figures, five at ±1 % for three.
-partcode::Outcome<partcode::Bands> bandsOfNominal(
-    Decimal nominal, const QLocale &locale = QLocale());
-
-// The answer to a marking, one statement a line: each reading's nominal and scheme, its
-// typical tolerance and range, series or nearest standard values, letter code and bands; the
-// likelier first, with why. An empty marking asks for one; one that is none is refused.
-QStringList answer(QStringView typed, bool underlined, const QLocale &locale = QLocale());
+// The answer to a marking: each reading's nominal and scheme, its typical tolerance and range,
+// series or nearest standard values, letter code and bands; the likelier first, with why, and
+// its bands. An empty marking asks for one; one that is none is refused.
+Answer answer(QStringView typed, bool underlined, const QLocale &locale = QLocale());
 // The answer to a nominal: every code that carries it, with its typical tolerance, why the
-// other schemes cannot, and its bands.
-QStringList codesAnswer(QStringView nominal, const QLocale &locale = QLocale());
+// other schemes cannot, and its bands: four at ±5 % for two figures, five at ±1 % for three.
+Answer codesAnswer(QStringView nominal, const QLocale &locale = QLocale());
 
 } // namespace smdcode

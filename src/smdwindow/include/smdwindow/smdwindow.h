@@ -2,6 +2,7 @@
 
 #include "forms/form.h"
 #include "partcode/reading.h"
+#include "smdcode/marking.h"
 
 namespace forms {
 class CheckBox;
@@ -30,10 +31,11 @@ private:
     void createFields();
     void createCommands();
 
-    // Reads the marking, or writes the nominal's markings, shows the answer and announces it.
+    // Reads the marking, or writes the nominal's markings; shows the answer, keeps its bands for
+    // the button and announces it.
     void markingChanged();
     void nominalChanged();
-    void showAnswer(const QStringList &answer, const QString &asked);
+    void showAnswer(const smdcode::Answer &answer, const QString &asked);
     void openBands();
     void copyAnswer();
     void tell(const QString &message);
