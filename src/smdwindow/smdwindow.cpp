@@ -95,8 +95,9 @@ void SmdWindow::markingChanged()
     QFont print = m_chip->font();
     print.setUnderline(underlined);
     m_chip->setFont(print);
-    m_chip->setAccessibleName(
-        u"Чип с маркировкой "_s + code + (underlined ? u", черта под цифрами"_s : QString()));
+    m_chip->setAccessibleName(code.isEmpty()
+            ? u"Чип без маркировки"_s
+            : u"Чип с маркировкой "_s + code + (underlined ? u", черта под цифрами"_s : QString()));
     m_message->setCaption(QString());
     showAnswer(smdcode::answer(typed, underlined), u"Маркировка: "_s + typed.trimmed());
 }
