@@ -17,25 +17,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The reading window opened with F6, active, the focus on its first band.
-struct OpenedWindow
+struct OpenedWindow : OpenedBy<ReadingWindow>
 {
-    [[nodiscard]] bool opened()
-    {
-        HELPER_VERIFY(main.shown());
-        QTest::keyClick(main.window.get(), Qt::Key_F6);
-        HELPER_VERIFY(QTest::qWaitFor([this] {
-            window = qobject_cast<ReadingWindow *>(QApplication::activeWindow());
-            return window != nullptr;
-        }));
-        HELPER_COMPARE(window->focusWidget()->objectName(), u"band1"_s);
-        return true;
-    }
-
-    template<typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        return window->findChild<T *>(name);
-    }
+    [[nodiscard]] bool opened() { return OpenedBy::opened(Qt::Key_F6, u"band1"_s); }
     QString answer() const { return control<QLabel>(u"answer"_s)->text(); }
     QString message() const { return control<QLabel>(u"message"_s)->text(); }
     QString nameOf(const QString &name) const
@@ -85,9 +69,6 @@ struct OpenedWindow
         return window->grab().toImage().pixelColor(
             widget->mapTo(window.data(), widget->rect().center()));
     }
-
-    MainWindow main;
-    QPointer<ReadingWindow> window;
 };
 
 } // namespace

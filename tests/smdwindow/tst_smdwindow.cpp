@@ -17,25 +17,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The SMD window opened with F7, active, the focus in its marking field.
-struct OpenedSmdWindow
+struct OpenedSmdWindow : OpenedBy<SmdWindow>
 {
-    [[nodiscard]] bool opened()
-    {
-        HELPER_VERIFY(main.shown());
-        QTest::keyClick(main.window.get(), Qt::Key_F7);
-        HELPER_VERIFY(QTest::qWaitFor([this] {
-            window = qobject_cast<SmdWindow *>(QApplication::activeWindow());
-            return window != nullptr;
-        }));
-        HELPER_COMPARE(window->focusWidget()->objectName(), u"marking"_s);
-        return true;
-    }
-
-    template<typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        return window->findChild<T *>(name);
-    }
+    [[nodiscard]] bool opened() { return OpenedBy::opened(Qt::Key_F7, u"marking"_s); }
     QStringList answer() const { return control<QLabel>(u"answer"_s)->text().split(u'\n'); }
     QString answerName() const
     {
@@ -48,9 +32,6 @@ struct OpenedSmdWindow
         box->selectAll();
         typeText(box, text);
     }
-
-    MainWindow main;
-    QPointer<SmdWindow> window;
 };
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -98,3 +99,30 @@ inline void typeText(QWidget *field, const QString &text)
         QTest::sendKeyEvent(QTest::Release, field, Qt::Key_unknown, character, {});
     }
 }
+
+// A window that a function key of the main window opens: active, the focus on the control named
+// FOCUSED; its controls by name.
+template<typename Window>
+struct OpenedBy
+{
+    [[nodiscard]] bool opened(Qt::Key key, const QString &focused)
+    {
+        HELPER_VERIFY(main.shown());
+        QTest::keyClick(main.window.get(), key);
+        HELPER_VERIFY(QTest::qWaitFor([this] {
+            window = qobject_cast<Window *>(QApplication::activeWindow());
+            return window != nullptr;
+        }));
+        HELPER_COMPARE(window->focusWidget()->objectName(), focused);
+        return true;
+    }
+
+    template<typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        return window->template findChild<T *>(name);
+    }
+
+    MainWindow main;
+    QPointer<Window> window;
+};
