@@ -35,6 +35,9 @@ struct Decimal
 {
     std::int64_t digits = 0;
     int exponent = 0;
+
+    // The same writing, not only the same value: 47 × 10² is not 470 × 10¹.
+    bool operator==(const Decimal &other) const = default;
 };
 
 // 10 to the power, 0 and up; the count of a whole number's figures; a value with its trailing
