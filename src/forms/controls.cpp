@@ -204,6 +204,28 @@ CheckBox::CheckBox(QWidget *container, const QString &name, Place place, const Q
     setUp(this, name, place);
 }
 
+ComboBox::ComboBox(QWidget *container, const QString &name, Place place, const QStringList &items)
+    : QComboBox(container)
+{
+    setUp(this, name, place);
+    addItems(items);
+}
+
+ListBox::ListBox(QWidget *container, const QString &name, Place place)
+    : QListWidget(container)
+{
+    setUp(this, name, place);
+    setWordWrap(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+TextArea::TextArea(QWidget *container, const QString &name, Place place)
+    : QPlainTextEdit(container)
+{
+    setUp(this, name, place);
+    setTabChangesFocus(true);
+}
+
 PushButton::PushButton(QWidget *container, const QString &name, Place place, const QString &caption)
     : QPushButton(caption, container)
 {

@@ -90,11 +90,13 @@ void Form1::createMenu()
     Lbl2 = item(upr, u"Lbl2"_s, QString(), Qt::Key_F4, &Form1::Lbl2_Click);
     Command1 = item(upr, u"Command1"_s, u"Решить"_s, Qt::Key_F5, &Form1::Command1_Click);
     // Beyond the three commands of the main window, after them: the colours read the other way,
-    // and a chip's printed marking.
+    // a chip's printed marking, and a value made of standard parts.
     readColours = item(
         upr, u"readColours"_s, u"Номинал по цветам"_s, Qt::Key_F6, &Form1::openReadingWindow);
     readMarking = item(
         upr, u"readMarking"_s, u"Номинал по маркировке SMD"_s, Qt::Key_F7, &Form1::openSmdWindow);
+    fitValue = item(upr, u"fitValue"_s, u"Подбор из стандартных номиналов"_s, Qt::Key_F8,
+        &Form1::openCombinationWindow);
 
     help = addMenu(u"Помощь"_s);
     help->setObjectName(u"help"_s);

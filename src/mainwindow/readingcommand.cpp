@@ -1,10 +1,12 @@
 #include "mainwindow/form1.h"
 
+#include "combinationwindow/combinationwindow.h"
 #include "readingwindow/readingwindow.h"
 #include "smdwindow/smdwindow.h"
 
-// The windows that read a part: default instances like the help window's, created on first use,
-// shown modeless and without owner; opening one again brings it to the front.
+// The windows that read a part, and the one that makes a value of parts: default instances like the
+// help window's, created on first use, shown modeless and without owner; opening one again brings
+// it to the front.
 void Form1::openReadingWindow()
 {
     if (m_readingWindow && m_readingWindow->isVisible()) {
@@ -28,4 +30,14 @@ void Form1::openSmdWindow()
         m_readingWindow->showPart(bands);
     });
     m_smdWindow->showCentred();
+}
+
+void Form1::openCombinationWindow()
+{
+    if (m_combinationWindow && m_combinationWindow->isVisible()) {
+        m_combinationWindow->showModeless();
+        return;
+    }
+    m_combinationWindow = new CombinationWindow();
+    m_combinationWindow->showCentred();
 }

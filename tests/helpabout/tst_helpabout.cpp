@@ -62,12 +62,14 @@ private Q_SLOTS:
     void endClosesEveryWindow();
 };
 
-// The windows that read a part's colours and a chip's marking are opened the same way.
+// The windows that read a part's colours and a chip's marking, and the one that makes a value of
+// parts, are opened the same way.
 void tst_HelpAbout::eachWindowOpensOnce_data()
 {
     addWindowRows();
     QTest::newRow("reading") << Qt::Key_F6 << u"Определяем номинал из цветов резистора"_s;
     QTest::newRow("smd") << Qt::Key_F7 << u"Определяем номинал по маркировке SMD-резистора"_s;
+    QTest::newRow("combination") << Qt::Key_F8 << u"Подбираем номинал из стандартных резисторов"_s;
 }
 
 void tst_HelpAbout::eachWindowOpensOnce()

@@ -112,11 +112,12 @@ bool ask(Form1 &window, Asking way)
         break;
     case Asking::SolveMenuKeys:
         // "Решить" is the last of the main window's own items of the first menu, above
-        // "Номинал по цветам" and "Номинал по маркировке SMD".
+        // "Номинал по цветам", "Номинал по маркировке SMD" and "Подбор из стандартных
+        // номиналов".
         QTest::keyClick(&window, Qt::Key_Alt);
         QTest::keyClick(bar, Qt::Key_Return);
         HELPER_VERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }));
-        for (int item = 0; item < 3; ++item)
+        for (int item = 0; item < 4; ++item)
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
         break;
@@ -399,7 +400,8 @@ void tst_Commands::functionKeysActWhileAMenuIsOpen_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<Qt::Key>("key");
     for (const char *menu : {"upr", "help"}) {
-        for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7})
+        for (const Qt::Key key :
+            {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8})
             QTest::addRow("%s F%d", menu, key - Qt::Key_F1 + 1) << QString::fromLatin1(menu) << key;
     }
 }
@@ -425,12 +427,14 @@ void tst_Commands::functionKeysActWhileAMenuIsOpen()
         QTRY_COMPARE(main.window->Width(), 9500.0f);
         break;
     case Qt::Key_F6:
-    case Qt::Key_F7: {
+    case Qt::Key_F7:
+    case Qt::Key_F8: {
         QWidget *reading = nullptr;
         QTRY_VERIFY((reading = QApplication::activeWindow()) != main.window.get());
-        QCOMPARE(reading->windowTitle(),
-            key == Qt::Key_F6 ? u"Определяем номинал из цветов резистора"_s
-                              : u"Определяем номинал по маркировке SMD-резистора"_s);
+        const QString titles[] {u"Определяем номинал из цветов резистора"_s,
+            u"Определяем номинал по маркировке SMD-резистора"_s,
+            u"Подбираем номинал из стандартных резисторов"_s};
+        QCOMPARE(reading->windowTitle(), titles[key - Qt::Key_F6]);
         reading->close();
         break;
     }

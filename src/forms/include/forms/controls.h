@@ -4,9 +4,12 @@
 #include "formsvalues/twips.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -134,6 +137,34 @@ class CheckBox : public QCheckBox
 
 public:
     CheckBox(QWidget *container, const QString &name, Place place, const QString &caption);
+};
+
+// A drop-down list of fixed choices, the user choosing one.
+class ComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    ComboBox(QWidget *container, const QString &name, Place place, const QStringList &items);
+};
+
+// A list of lines, each its own item to assistive technology, named with its whole text; long
+// lines wrap.
+class ListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    ListBox(QWidget *container, const QString &name, Place place);
+};
+
+// A text box of many lines, of plain text.
+class TextArea : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    TextArea(QWidget *container, const QString &name, Place place);
 };
 
 class PushButton : public QPushButton

@@ -30,6 +30,7 @@ class Form3;
 class ReadingWindow;
 class ReadoutSpeech;
 class SmdWindow;
+class CombinationWindow;
 
 // The main window: the entry of a nominal, its readout, the drawn resistor with its four
 // bands, the legend of the code colours and the banner strip. The member functions are
@@ -66,6 +67,7 @@ public:
     // The windows that read a part's colours and a chip's marking (readingcommand.cpp).
     void openReadingWindow();
     void openSmdWindow();
+    void openCombinationWindow();
 
     // Entry fields and readout (entry.cpp).
     void Text13_KeyPress();
@@ -192,6 +194,7 @@ private:
     QAction *Command1 = nullptr;
     QAction *readColours = nullptr;
     QAction *readMarking = nullptr;
+    QAction *fitValue = nullptr;
     QMenu *help = nullptr;
     QAction *HElP_cmd = nullptr;
     QAction *tire2 = nullptr;
@@ -209,4 +212,5 @@ private:
     QPointer<Form3> m_form3;
     QPointer<ReadingWindow> m_readingWindow;
     QPointer<SmdWindow> m_smdWindow;
+    QPointer<CombinationWindow> m_combinationWindow;
 };

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "combination/searcher.h"
+#include "forms/form.h"
+
+#include <optional>
+
+namespace forms {
+class CheckBox;
+class ComboBox;
+class Label;
+class ListBox;
+class OptionButton;
+class PushButton;
+class TextArea;
+class TextBox;
+} // namespace forms
+
+// A value wanted, or a voltage divider, made of standard parts: the nearest single value, then
+// the best series and parallel networks of two, three and four parts, ranked as the user types;
+// from an E series within a range of values, or from the values the user owns, a list kept
+// between runs. The search runs beside the window and never holds it up. Opened modeless from
+// the main window, at most once. It lays out, wires and tells; the finding is the library's.
+class CombinationWindow : public forms::Form
+{
+    Q_OBJECT
+
+public:
+    CombinationWindow();
+
+private:
+    void createQuestion();
+    void createStock();
+    void createAnswer();
+
+    // Any change of what is asked: the search started anew, or why it cannot be.
+    void askedChanged();
+    void kindChanged();
+    // Keeps a field that takes a nominal to what a nominal is written with.
+    void keepNominal(forms::TextBox *field, QString &kept);
+    void ownedChanged();
+    void takeSeries();
+    void showProgress(const combination::Progress &progress);
+    void copyResult();
+    void tell(const QString &message);
+
+    // The values searched: the series' or the owned ones within the range; none, and the reason
+    // told, where there are none.
+    std::optional<QList<partcode::Decimal>> stock();
+    partcode::Tolerance tolerance() const;
+    bool dividerWanted() const;
+
+    forms::OptionButton *m_value = nullptr;
+    forms::OptionButton *m_divider = nullptr;
+    forms::Label *m_targetCaption = nullptr;
+    forms::TextBox *m_target = nullptr;
+    forms::TextBox *m_ratio = nullptr;
+    forms::ComboBox *m_series = nullptr;
+    forms::ComboBox *m_tolerance = nullptr;
+    forms::ComboBox *m_parts = nullptr;
+    forms::TextBox *m_lowest = nullptr;
+    forms::TextBox *m_highest = nullptr;
+    forms::Label *m_totalCaption = nullptr;
+    forms::TextBox *m_lowestTotal = nullptr;
+    forms::TextBox *m_highestTotal = nullptr;
+    forms::CheckBox *m_ownedOnly = nullptr;
+    forms::TextArea *m_owned = nullptr;
+    forms::PushButton *m_take = nullptr;
+    forms::Label *m_message = nullptr;
+    forms::ListBox *m_results = nullptr;
+    forms::PushButton *m_copy = nullptr;
+    forms::PushButton *m_close = nullptr;
+
+    combination::Searcher m_searcher;
+    // What the search under way was asked, to write its findings.
+    combination::Request m_request;
+    int m_searching = 0;
+    // The best finding of the search so far, and the last one announced: a search done tells
+    // its best where it is another.
+    QString m_best;
+    QString m_announced;
+    double m_bestError = 0;
+    // What reading the user's list found wrong, or nothing.
+    QString m_loaded;
+    QString m_keptTarget;
+    QString m_keptLowest;
+    QString m_keptHighest;
+    QString m_keptLowestTotal;
+    QString m_keptHighestTotal;
+};
