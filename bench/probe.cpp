@@ -7,15 +7,22 @@
 // F6 runs once the window has settled, and write how long the window that item opens took to
 // be painted ("opened N", in nanoseconds), then end the program ("reading"); or the item of F7
 // ("smd"), and then also type a marking of two readings into the window's field and write the
-// longest that one of its keys took to be handled, the answer shown ("keyed N").
+// longest that one of its keys took to be handled, the answer shown ("keyed N"); or the item of
+// F8 ("combination"), and then time, in nanoseconds, the longest of three keys to the ranked
+// lists of E24 up to three parts ("e24 N"), of E96 up to four parts once its tables are built
+// ("e96 N"), E192 up to four parts the first time ("e192 N"), and the longest a key took to be
+// handled while that search ran ("busykey N").
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -59,7 +66,7 @@ long long contextSwitches()
 class Probe : public QObject
 {
 public:
-    enum class Mode { Startup, Idle, IdleInactive, Reading, Smd };
+    enum class Mode { Startup, Idle, IdleInactive, Reading, Smd, Combination };
 
     Probe(Mode mode, QObject *parent)
         : QObject(parent)
@@ -98,7 +105,7 @@ private:
             QCoreApplication::exit(0);
             return;
         }
-        if (m_mode == Mode::Reading || m_mode == Mode::Smd) {
+        if (m_mode == Mode::Reading || m_mode == Mode::Smd || m_mode == Mode::Combination) {
             QTimer::singleShot(SettleMs, this, &Probe::openWindow);
             return;
         }
@@ -125,8 +132,9 @@ private:
 
     void openWindow()
     {
-        auto *item = m_mainWindow->findChild<QAction *>(
-            m_mode == Mode::Smd ? u"readMarking"_s : u"readColours"_s);
+        auto *item = m_mainWindow->findChild<QAction *>(m_mode == Mode::Smd ? u"readMarking"_s
+                : m_mode == Mode::Combination                               ? u"fitValue"_s
+                                                                            : u"readColours"_s);
         if (!item) {
             QCoreApplication::exit(1);
             return;
@@ -141,6 +149,8 @@ private:
         std::printf("opened %lld\n", nanoseconds(CLOCK_MONOTONIC) - m_openedFrom);
         if (m_mode == Mode::Smd)
             typeMarking();
+        if (m_mode == Mode::Combination)
+            combine();
         std::fflush(stdout);
         QCoreApplication::exit(0);
     }
@@ -161,6 +171,74 @@ private:
             longest = std::max(longest, nanoseconds(CLOCK_MONOTONIC) - from);
         }
         std::printf("keyed %lld\n", field->text() == u"47R"_s ? longest : -1);
+    }
+
+    // Sends a key to the focused field, and returns how long it took to be handled.
+    static long long key(Qt::Key code, const QString &text = {})
+    {
+        const long long from = nanoseconds(CLOCK_MONOTONIC);
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(QApplication::focusWidget(), &press);
+        QCoreApplication::sendEvent(QApplication::focusWidget(), &release);
+        return nanoseconds(CLOCK_MONOTONIC) - from;
+    }
+
+    // The window searches beside itself; done when its lists are shown and it says nothing
+    // more, or -1 after a minute. While it has found nothing yet, arrow keys are sent to the
+    // field, which change nothing asked, and the longest one's time is kept.
+    static long long searched(QWidget *window, long long from, long long *longestKey = nullptr)
+    {
+        auto *list = window->findChild<QListWidget *>(u"results"_s);
+        auto *message = window->findChild<QLabel *>(u"message"_s);
+        const long long deadline = nanoseconds(CLOCK_MONOTONIC) + 60'000'000'000LL;
+        bool left = true;
+        while (list->count() == 0 || !message->text().isEmpty()) {
+            if (nanoseconds(CLOCK_MONOTONIC) > deadline)
+                return -1;
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            if (longestKey && list->count() == 0) {
+                *longestKey = std::max(*longestKey, key(left ? Qt::Key_Left : Qt::Key_Right));
+                left = !left;
+            }
+        }
+        return nanoseconds(CLOCK_MONOTONIC) - from;
+    }
+
+    // Keys typed over the field's text, each to its ranked lists; the longest.
+    static long long typed(QWidget *window, const QString &keys)
+    {
+        if (auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+            field->selectAll();
+        long long longest = 0;
+        for (const QChar character : keys) {
+            const long long from = nanoseconds(CLOCK_MONOTONIC);
+            key(Qt::Key_unknown, character);
+            const long long took = searched(window, from);
+            if (took < 0)
+                return -1;
+            longest = std::max(longest, took);
+        }
+        return longest;
+    }
+
+    static void combine()
+    {
+        QWidget *window = QApplication::activeWindow();
+        auto *series = window ? window->findChild<QComboBox *>(u"series"_s) : nullptr;
+        auto *parts = window ? window->findChild<QComboBox *>(u"parts"_s) : nullptr;
+        if (!series || !parts)
+            return;
+        std::printf("e24 %lld\n", typed(window, u"35к"_s));
+        parts->setCurrentIndex(3);
+        series->setCurrentIndex(5);
+        searched(window, 0);
+        std::printf("e96 %lld\n", typed(window, u"147"_s));
+        const long long from = nanoseconds(CLOCK_MONOTONIC);
+        long long longestKey = 0;
+        series->setCurrentIndex(6);
+        std::printf("e192 %lld\n", searched(window, from, &longestKey));
+        std::printf("busykey %lld\n", longestKey);
     }
 
     Mode m_mode;
@@ -185,6 +263,8 @@ void installProbe()
         probing = Probe::Mode::Reading;
     else if (mode == "smd")
         probing = Probe::Mode::Smd;
+    else if (mode == "combination")
+        probing = Probe::Mode::Combination;
     else
         return;
     QCoreApplication *application = QCoreApplication::instance();

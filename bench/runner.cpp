@@ -238,7 +238,16 @@ int main(int argc, char *argv[])
     std::vector<double> opening;
     std::vector<double> smdOpening;
     std::vector<double> keying;
+    // The combination window as F8 opens it, searched as the user types and chooses.
+    std::vector<double> e24, e96, e192, busyKey;
     for (int i = 0; i < runs; ++i) {
+        const Run combining = launch(program, "combination");
+        for (const auto &[name, figures] : {std::pair {"e24", &e24}, std::pair {"e96", &e96},
+                 std::pair {"e192", &e192}, std::pair {"busykey", &busyKey}}) {
+            if (reported(combining, name) < 0)
+                die("the combination window did not answer");
+            figures->push_back(static_cast<double>(reported(combining, name)) / 1e6);
+        }
         opening.push_back(
             static_cast<double>(reported(launch(program, "reading"), "opened")) / 1e6);
         const Run smd = launch(program, "smd");
@@ -284,6 +293,10 @@ int main(int argc, char *argv[])
     row("F6 to the reading window painted, ms", number(median(opening), 1), "", "", "< 50");
     row("F7 to the SMD window painted, ms", number(median(smdOpening), 1), "", "", "< 50");
     row("a marking's key to its answer, ms", number(median(keying), 3), "", "", "< 1");
+    row("key to E24 lists, up to 3 parts, ms", number(median(e24), 1), "", "", "< 20");
+    row("key to E96 lists, up to 4 parts, ms", number(median(e96), 1), "", "", "< 100");
+    row("E192, 4 parts, first search, ms", number(median(e192), 1), "", "", "< 1000");
+    row("  a key handled meanwhile, ms", number(median(busyKey), 3), "", "", "< 1");
     const auto [fastest, slowest] = std::minmax_element(ours.startups.begin(), ours.startups.end());
     const auto [bareFastest, bareSlowest]
         = std::minmax_element(bare.startups.begin(), bare.startups.end());

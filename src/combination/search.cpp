@@ -244,7 +244,7 @@ Network Tables::network(const Entry &entry) const
     return joined(entry.join, part(entry.first), part(entry.second));
 }
 
-std::shared_ptr<const Tables> buildTables(const QList<Decimal> &values, const Cancel *cancel)
+std::shared_ptr<const Tables> buildTables(const QList<Decimal> &values)
 {
     auto tables = std::make_shared<Tables>();
     tables->values = values;
@@ -255,8 +255,6 @@ std::shared_ptr<const Tables> buildTables(const QList<Decimal> &values, const Ca
         tables->singles.push_back({tables->ohms[std::size_t(i)], i, -1, Join::Series});
     tables->pairs.reserve(std::size_t(count) * std::size_t(count + 1));
     for (int i = 0; i < count; ++i) {
-        if (cancelled(cancel))
-            return {};
         const double a = tables->ohms[std::size_t(i)];
         for (int j = i; j < count; ++j) {
             const double b = tables->ohms[std::size_t(j)];
@@ -266,8 +264,6 @@ std::shared_ptr<const Tables> buildTables(const QList<Decimal> &values, const Ca
     }
     std::sort(tables->pairs.begin(), tables->pairs.end(),
         [](const Tables::Entry &x, const Tables::Entry &y) { return x.ohms < y.ohms; });
-    if (cancelled(cancel))
-        return {};
     return tables;
 }
 

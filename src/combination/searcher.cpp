@@ -13,20 +13,15 @@ struct Searcher::Shared
     std::mutex mutex;
     std::shared_ptr<const Tables> tables;
 
-    // The tables of the stock: the last ones where the stock is the same, or new ones.
-    std::shared_ptr<const Tables> tablesOf(const QList<Decimal> &stock, const Cancel *cancel)
+    // The tables of the stock: the last ones where the stock is the same, or new ones. A build
+    // once begun is finished, even for a search since cancelled: the next search, on the same
+    // stock as often as not, waits for it rather than build them again beside it.
+    std::shared_ptr<const Tables> tablesOf(const QList<Decimal> &stock)
     {
-        {
-            const std::lock_guard lock(mutex);
-            if (tables && tables->values == stock)
-                return tables;
-        }
-        auto built = buildTables(stock, cancel);
-        if (built) {
-            const std::lock_guard lock(mutex);
-            tables = built;
-        }
-        return built;
+        const std::lock_guard lock(mutex);
+        if (!tables || tables->values != stock)
+            tables = buildTables(stock);
+        return tables;
     }
 };
 
@@ -34,8 +29,8 @@ struct Searcher::Shared
 void Searcher::run(Shared &shared, const Request &request, int number, const Cancel &cancel,
     const std::function<void(Progress)> &tell)
 {
-    const auto tables = shared.tablesOf(request.stock, &cancel);
-    if (!tables)
+    const auto tables = shared.tablesOf(request.stock);
+    if (cancel.load())
         return;
     const bool divider = request.kind == Request::Kind::Divider;
     const int fewest = divider ? 2 : 1;

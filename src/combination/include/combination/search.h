@@ -37,11 +37,11 @@ struct Tables
     Network network(const Entry &entry) const;
 };
 
-// Set from elsewhere to stop a search or a build; the work then ends early, its results partial.
-using Cancel = std::atomic<bool>;
+// The tables of the stock, ascending, one of each value.
+std::shared_ptr<const Tables> buildTables(const QList<Decimal> &values);
 
-// The tables of the stock (ascending, one of each value), or none when cancelled.
-std::shared_ptr<const Tables> buildTables(const QList<Decimal> &values, const Cancel *cancel = {});
+// Set from elsewhere to stop a search; it then ends early, its results partial.
+using Cancel = std::atomic<bool>;
 
 // A network with what it comes to and how far that is from the target, as a share of it
 // (+0,01 is 1 % high).
