@@ -8,7 +8,11 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QRadioButton>
 #include <QTextStream>
 #include <QTimer>
@@ -123,6 +127,24 @@ int main(int argc, char *argv[])
     if (QWidget *smd = topLevel(u"smdWindow"_s)) {
         smd->findChild<QLineEdit *>(u"marking"_s)->setText(u"47R"_s);
         ok &= save(smd, folder, u"smd-window"_s);
+    } else {
+        ok = false;
+    }
+
+    // The combination window with 89 КОм asked of E24, its lists found; the user's own list,
+    // kept where tests keep it, empty.
+    QStandardPaths::setTestModeEnabled(true);
+    window.openCombinationWindow();
+    settle();
+    if (QWidget *combination = topLevel(u"combinationWindow"_s)) {
+        combination->findChild<QPlainTextEdit *>(u"owned"_s)->clear();
+        combination->findChild<QLineEdit *>(u"target"_s)->setText(u"89к"_s);
+        const auto *message = combination->findChild<QLabel *>(u"message"_s);
+        const auto *results = combination->findChild<QListWidget *>(u"results"_s);
+        while (results->count() == 0 || !message->text().isEmpty())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        settle();
+        ok &= save(combination, folder, u"combination-window"_s);
     } else {
         ok = false;
     }
