@@ -131,7 +131,9 @@ void CombinationWindow::createStock()
     const std::array<std::pair<forms::TextBox *, QString *>, 4> nominals {
         {{m_lowest, &m_keptLowest}, {m_highest, &m_keptHighest},
             {m_lowestTotal, &m_keptLowestTotal}, {m_highestTotal, &m_keptHighestTotal}}};
-    for (const auto &[box, kept] : nominals) {
+    for (const auto &nominal : nominals) {
+        forms::TextBox *box = nominal.first;
+        QString *kept = nominal.second;
         box->setDropsKept(
             [](const QString &text) { return partcode::whyNotWritten(text).isEmpty(); });
         connect(box, &forms::TextBox::Change, this, [this, box, kept] { keepNominal(box, *kept); });

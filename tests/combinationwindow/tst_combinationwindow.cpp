@@ -127,6 +127,7 @@ void tst_CombinationWindow::findsDividers()
     fit.typeInto(u"ratio"_s, u"5/3,3"_s);
     QVERIFY(fit.control<QLabel>(u"message"_s)->text().startsWith(u"«5/3,3» — не отношение"_s));
     QCOMPARE(fit.control<QListWidget>(u"results"_s)->count(), 0);
+    fit.window->close();
 }
 
 // The user's values are saved as typed and searched alone when asked; a line copied is the
@@ -164,6 +165,7 @@ void tst_CombinationWindow::keepsTheUsersOwnValues()
     QVERIFY2(fit.control<QLabel>(u"message"_s)->text().contains(u".damaged"_s),
         qPrintable(fit.control<QLabel>(u"message"_s)->text()));
     QCOMPARE(fit.control<QPlainTextEdit>(u"owned"_s)->toPlainText(), QString());
+    fit.window->close();
 }
 
 QTEST_MAIN(tst_CombinationWindow)
