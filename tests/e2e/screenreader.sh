@@ -60,7 +60,7 @@ sort_into_steps() {
         /^B / { print substr($0, 3) > (dir "/brailled" n) }'
     for n in $(seq "$steps"); do touch "$work/spoken$n" "$work/brailled$n"; done
 }
-readonly steps=28
+readonly steps=31
 
 # Orca listens once it hears what happens on the desktop: the first event it logs is its own
 # arrival there.
@@ -294,6 +294,25 @@ xdotool type --delay 150 "$SMD_MARKING"
 await spoken 28 "$smd_answer"
 await brailled 28 "$smd_answer"
 end_step 28
+# 29 and 30: the window that makes a value of parts opened by F8, and a value typed: the best
+# answer announced once its search is done, said and brailled.
+activate_main
+xdotool key F8
+wait_for shows_titled "$COMBINATION_TITLE" 1 || fail "F8 did not open $COMBINATION_TITLE"
+await spoken 29 "$COMBINATION_TITLE frame"
+end_step 29
+xdotool type --delay 150 "$COMBINATION_TARGET"
+await spoken 30 "Лучшее: $COMBINATION_BEST"
+await brailled 30 "Лучшее: $COMBINATION_BEST"
+end_step 30
+# 31: Tab on to the list of findings, past the series, tolerance, count, range, own values and
+# the button; down its items to the best, heard by its whole line.
+xdotool key --delay 150 Tab Tab Tab Tab Tab Tab Tab Tab Tab
+await spoken 31 "Что можно собрать" starting
+xdotool key --delay 150 Down Down Down
+await spoken 31 "$COMBINATION_BEST"
+await brailled 31 "$COMBINATION_BEST" within
+end_step 31
 
 # All that Orca said is in its log already: it is stopped at once, without the orderly shutdown
 # that took it more than ten seconds on a loaded machine, when the next test found it running.
@@ -379,5 +398,10 @@ said 27 "$MAIN_TITLE frame"
 said 27 "Маркировка:" starting
 brailled 27 "Маркировка:"
 announced 28 "$smd_answer"
+said 29 "$COMBINATION_TITLE frame"
+announced 30 "Лучшее: $COMBINATION_BEST"
+said 31 "Что можно собрать" starting
+said 31 "$COMBINATION_BEST"
+brailled 31 "$COMBINATION_BEST" within
 [ ${#problems[@]} -eq 0 ] || fail "$(printf '%s\n' "${problems[@]}")"
 echo "screen reader: passed"
