@@ -2,7 +2,9 @@
 Wayland desktop where no X input reaches it; waits until the resistor is named with the
 answer. With "reading", opens the reading window from its menu item instead, puts 4,7к on its
 bands through the nominal field and its button, and reads the bands and the answer. With "smd",
-opens the SMD window from its menu item, types the worked part's marking and reads the answer."""
+opens the SMD window from its menu item, types the worked part's marking and reads the answer.
+With "combination", opens the window that makes a value of parts from its menu item, types a
+value and reads its best answer among the items of its list."""
 import sys
 
 import pyatspi
@@ -37,6 +39,21 @@ def smd(window):
     answer = " ".join(FACTS["SMD_ANSWER"].split("|"))
     if not wait_until(lambda: named(other, pyatspi.ROLE_LABEL, answer)):
         print(f"FAIL: the SMD window did not answer {FACTS['SMD_MARKING']}", file=sys.stderr)
+        return 1
+    return 0
+
+
+def combination(window):
+    other = opened(window, "Подбор из стандартных номиналов", FACTS["COMBINATION_TITLE"])
+    if other is None:
+        return 1
+    field = wait_until(lambda: named(other, pyatspi.ROLE_TEXT, "Нужный номинал"))
+    if field is None or not field.queryEditableText().setTextContents(
+            FACTS["COMBINATION_TARGET"]):
+        print("FAIL: the value field took no text", file=sys.stderr)
+        return 1
+    if not wait_until(lambda: named(other, pyatspi.ROLE_LIST_ITEM, FACTS["COMBINATION_BEST"])):
+        print(f"FAIL: no item of the list named '{FACTS['COMBINATION_BEST']}'", file=sys.stderr)
         return 1
     return 0
 
@@ -77,6 +94,8 @@ def main():
         return reading(window)
     if sys.argv[1:] == ["smd"]:
         return smd(window)
+    if sys.argv[1:] == ["combination"]:
+        return combination(window)
     for field, text in (("1 цифра", "4"), ("2 цифра", "7"), ("Множитель", "100")):
         entry = named(window, pyatspi.ROLE_TEXT, field)
         if entry is None or not entry.queryEditableText().setTextContents(text):

@@ -2,8 +2,8 @@
 # The program as a native Wayland client in a compositor of the test's own (weston, headless):
 # a nominal and a tolerance entered and solved over AT-SPI, since X input does not reach a
 # Wayland client, and the four bands read back from the compositor's screenshot; then the
-# reading window opened and answering, and the SMD window reading a marking. Runs inside
-# dbus-run-session.
+# reading window opened and answering, the SMD window reading a marking, and the window that
+# makes a value of parts answering a value. Runs inside dbus-run-session.
 source "$(dirname "$0")/lib.sh"
 
 export XDG_RUNTIME_DIR=$work/runtime
@@ -43,6 +43,8 @@ solved() { [ "$(painted)" = "FFFF00 8000FF FF0000 DDC102" ]; }
 wait_for solved || fail "the bands on the Wayland screen: '$(painted)', not yellow, violet, red, gold"
 # The reading window, opened from its menu item, a nominal put on its bands.
 /usr/bin/python3 "$(dirname "$0")/wayland.py" reading || fail "the reading window over AT-SPI"
-# The SMD window, opened from its menu item, a marking typed.
+# The SMD window, opened from its menu item, a marking typed; the window of F8, a value typed.
 /usr/bin/python3 "$(dirname "$0")/wayland.py" smd || fail "the SMD window over AT-SPI"
+/usr/bin/python3 "$(dirname "$0")/wayland.py" combination \
+    || fail "the window that makes a value of parts over AT-SPI"
 echo "wayland: passed"
