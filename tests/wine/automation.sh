@@ -2,7 +2,8 @@
 # The Windows program read as a Windows screen reader reads it, through UI Automation, by a
 # client of the test's own (automation/uianames.cpp): the resistor's and the bands' names and
 # the readout, before and after a nominal is solved; the reading window's bands and answer; the
-# SMD window's answer to a marking. automation.sh PROGRAM CLIENT. A Wine that
+# SMD window's answer to a marking; the best answer of the window that makes a value of parts,
+# an item of its list. automation.sh PROGRAM CLIENT. A Wine that
 # has no UI Automation client object (Wine 8 has none; Wine 10 has it) skips the test, saying so.
 source "$(dirname "$0")/lib.sh"
 readonly client=$2
@@ -127,4 +128,18 @@ smd_answer=${SMD_ANSWER//|/ }
 smd_answered() { smd_tree | grep -qxF "50020	$smd_answer"; }
 wait_for smd_answered || true
 expect_eq "the SMD window's answer" "$(smd_tree | grep -cxF "50020	$smd_answer")" 1
+
+# The window that makes a value of parts: a value typed, its best answer a list item (50007)
+# named with the whole line.
+activate_main
+xdotool key F8
+wait_for shows_titled "$COMBINATION_TITLE" 1 || fail "F8 did not open $COMBINATION_TITLE"
+combination=$(xdotool search --onlyvisible --name "^$COMBINATION_TITLE\$" | head -n 1)
+wait_for has_focus "$combination" || fail "$COMBINATION_TITLE did not take the keyboard"
+xdotool type --delay 60 "$COMBINATION_TARGET"
+combination_tree() { wine "$client" "$COMBINATION_TITLE" 2>/dev/null | tr -d '\r'; }
+keep_on_failure() { echo "--- the tree of $COMBINATION_TITLE" >&2; combination_tree >&2; }
+best_listed() { combination_tree | grep -qxF "50007	$COMBINATION_BEST"; }
+wait_for best_listed || true
+expect_eq "the best answer listed" "$(combination_tree | grep -cxF "50007	$COMBINATION_BEST")" 1
 echo "windows automation: passed"
