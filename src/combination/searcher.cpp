@@ -29,6 +29,8 @@ struct Searcher::Shared
 void Searcher::run(Shared &shared, const Request &request, int number, const Cancel &cancel,
     const std::function<void(Progress)> &tell)
 {
+    if (request.stock.size() > MostValues)
+        return;
     const auto tables = shared.tablesOf(request.stock);
     if (cancel.load())
         return;

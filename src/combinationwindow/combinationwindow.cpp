@@ -213,7 +213,7 @@ partcode::Tolerance CombinationWindow::tolerance() const
     return combination::seriesChoices().value(m_series->currentIndex()).tolerance;
 }
 
-std::optional<QList<partcode::Decimal>> CombinationWindow::stock()
+std::optional<QList<partcode::Decimal>> CombinationWindow::stock(bool owned)
 {
     const auto lowest = partcode::parseNominal(m_lowest->text());
     const auto highest = partcode::parseNominal(m_highest->text());
@@ -224,7 +224,7 @@ std::optional<QList<partcode::Decimal>> CombinationWindow::stock()
     const double low = combination::ohms(*lowest);
     const double high = combination::ohms(*highest);
     QList<partcode::Decimal> values;
-    if (m_ownedOnly->isChecked()) {
+    if (owned) {
         for (const partcode::Decimal &value :
             combination::parseOwned(m_owned->toPlainText()).values) {
             const double ohms = combination::ohms(value);
@@ -240,6 +240,15 @@ std::optional<QList<partcode::Decimal>> CombinationWindow::stock()
         if (values.isEmpty())
             m_message->setCaption(u"В ряду %1 нет номиналов от %2 до %3."_s.arg(
                 series.name, partcode::nominalText(*lowest), partcode::nominalText(*highest)));
+    }
+    if (values.size() > combination::MostValues) {
+        m_message->setCaption(
+            u"Номиналов от %1 до %2 — %3, а подбор берет не больше %4: "
+            u"сузьте диапазон."_s
+                .arg(partcode::nominalText(*lowest), partcode::nominalText(*highest))
+                .arg(values.size())
+                .arg(combination::MostValues));
+        return std::nullopt;
     }
     if (values.isEmpty())
         return std::nullopt;
@@ -280,7 +289,7 @@ void CombinationWindow::askedChanged()
             return;
         request.target = combination::ohms(*target);
     }
-    const auto values = stock();
+    const auto values = stock(m_ownedOnly->isChecked());
     if (!values)
         return;
     request.stock = *values;
@@ -354,10 +363,7 @@ void CombinationWindow::ownedChanged()
 // out what they have not.
 void CombinationWindow::takeSeries()
 {
-    const bool ownedOnly = m_ownedOnly->isChecked();
-    m_ownedOnly->setChecked(false);
-    const auto values = stock();
-    m_ownedOnly->setChecked(ownedOnly);
+    const auto values = stock(false);
     if (!values)
         return;
     QString text = m_owned->toPlainText();

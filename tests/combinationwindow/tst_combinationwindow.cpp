@@ -148,6 +148,24 @@ void tst_CombinationWindow::keepsTheUsersOwnValues()
         const QStringList results = fit.results();
         QVERIFY2(results.value(3).startsWith(u"20 КОм + 10 КОм = 30 КОм, точно"_s),
             qPrintable(results.join(u'\n')));
+        // E24 from 1 to 10 Ом added below the user's lines, which stay as typed; a range of
+        // more values than a search takes is refused, and says so.
+        fit.typeInto(u"highest"_s, u"10"_s);
+        QTest::mouseClick(fit.control(u"take"_s), Qt::LeftButton);
+        QCOMPARE(fit.control<QLabel>(u"message"_s)->text(),
+            u"В ваш список добавлены номиналы ряда E24, которых в нем не было: 25."_s);
+        QVERIFY(owned->toPlainText().startsWith(u"10к\n20к\n1 Ом\n1,1 Ом\n"_s));
+        QTest::mouseClick(fit.control(u"ownedOnly"_s), Qt::LeftButton, {}, QPoint(8, 8));
+        fit.control<QComboBox>(u"series"_s)->setCurrentIndex(6);
+        fit.typeInto(u"highest"_s, u"10Т"_s);
+        QCOMPARE(fit.control<QLabel>(u"message"_s)->text(),
+            u"Номиналов от 1 Ом до 10 ТОм — 2497, а подбор берет не больше 1400: сузьте "
+            u"диапазон."_s);
+        QCOMPARE(fit.control<QListWidget>(u"results"_s)->count(), 0);
+        fit.typeInto(u"highest"_s, u"10М"_s);
+        fit.control<QComboBox>(u"series"_s)->setCurrentIndex(3);
+        QTest::mouseClick(fit.control(u"ownedOnly"_s), Qt::LeftButton, {}, QPoint(8, 8));
+        QCOMPARE(fit.results().value(3), results.value(3));
         auto *list = fit.control<QListWidget>(u"results"_s);
         list->setFocus();
         list->setCurrentRow(3);

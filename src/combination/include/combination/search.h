@@ -13,6 +13,9 @@ namespace combination {
 
 // The most parts a network or a divider is made of.
 inline constexpr int MostParts = 4;
+// The most values a stock may hold: E192 from 1 Ом to 10 МОм is 1345, and their tables near two
+// million pairs; a stock ten times as large would take a hundred times the memory.
+inline constexpr int MostValues = 1400;
 // How many of the best networks are kept for each count of parts.
 inline constexpr int KeptPerCount = 5;
 

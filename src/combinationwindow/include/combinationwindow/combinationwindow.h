@@ -45,8 +45,8 @@ private:
     void tell(const QString &message);
 
     // The values searched: the series' or the owned ones within the range; none, and the reason
-    // told, where there are none.
-    std::optional<QList<partcode::Decimal>> stock();
+    // told, where there are none, or more than a search takes.
+    std::optional<QList<partcode::Decimal>> stock(bool owned);
     partcode::Tolerance tolerance() const;
     bool dividerWanted() const;
 
