@@ -55,6 +55,10 @@ CombinationWindow::CombinationWindow()
         &m_searcher, &combination::Searcher::progressed, this, &CombinationWindow::showProgress);
     kindChanged();
     // Whatever went wrong reading the user's list stays in sight until something else is said.
+    const QStringList refused = combination::parseOwned(m_owned->toPlainText()).refused;
+    m_refusedCount = refused.size();
+    if (m_loaded.isEmpty() && !refused.isEmpty())
+        m_loaded = u"Не номиналы, пропущены: "_s + refused.join(u"; "_s);
     m_message->setCaption(m_loaded);
     m_target->setFocus();
 }
@@ -218,7 +222,7 @@ std::optional<QList<partcode::Decimal>> CombinationWindow::stock(bool owned)
     const auto lowest = partcode::parseNominal(m_lowest->text());
     const auto highest = partcode::parseNominal(m_highest->text());
     if (!lowest || !highest || lowest->digits <= 0 || highest->digits <= 0) {
-        m_message->setCaption(u"Укажите, от какого и до какого номинала брать резисторы."_s);
+        tell(u"Укажите, от какого и до какого номинала брать резисторы."_s);
         return std::nullopt;
     }
     const double low = combination::ohms(*lowest);
@@ -232,22 +236,21 @@ std::optional<QList<partcode::Decimal>> CombinationWindow::stock(bool owned)
                 values.append(value);
         }
         if (values.isEmpty())
-            m_message->setCaption(u"Среди ваших номиналов нет ни одного от %1 до %2."_s.arg(
+            tell(u"Среди ваших номиналов нет ни одного от %1 до %2."_s.arg(
                 partcode::nominalText(*lowest), partcode::nominalText(*highest)));
     } else {
         const auto &series = combination::seriesChoices().value(m_series->currentIndex());
         values = combination::seriesValues(series.figures, *lowest, *highest);
         if (values.isEmpty())
-            m_message->setCaption(u"В ряду %1 нет номиналов от %2 до %3."_s.arg(
+            tell(u"В ряду %1 нет номиналов от %2 до %3."_s.arg(
                 series.name, partcode::nominalText(*lowest), partcode::nominalText(*highest)));
     }
     if (values.size() > combination::MostValues) {
-        m_message->setCaption(
-            u"Номиналов от %1 до %2 — %3, а подбор берет не больше %4: "
-            u"сузьте диапазон."_s
-                .arg(partcode::nominalText(*lowest), partcode::nominalText(*highest))
-                .arg(values.size())
-                .arg(combination::MostValues));
+        tell(u"Номиналов от %1 до %2 — %3, а подбор берет не больше %4: "
+             u"сузьте диапазон."_s
+                 .arg(partcode::nominalText(*lowest), partcode::nominalText(*highest))
+                 .arg(values.size())
+                 .arg(combination::MostValues));
         return std::nullopt;
     }
     if (values.isEmpty())
@@ -277,7 +280,7 @@ void CombinationWindow::askedChanged()
         const auto lowest = partcode::parseNominal(m_lowestTotal->text());
         const auto highest = partcode::parseNominal(m_highestTotal->text());
         if (!lowest || !highest || !(combination::ohms(*lowest) < combination::ohms(*highest))) {
-            m_message->setCaption(u"Укажите сумму R1 и R2: от меньшего номинала до большего."_s);
+            tell(u"Укажите сумму R1 и R2: от меньшего номинала до большего."_s);
             return;
         }
         request.divider = *target;
@@ -294,6 +297,16 @@ void CombinationWindow::askedChanged()
         return;
     request.stock = *values;
     m_request = request;
+    // What was asked, the first line of the whole answer copied.
+    const QString source
+        = (m_ownedOnly->isChecked() ? u"мои номиналы"_s : u"ряд "_s + m_series->currentText())
+        + u" от "_s + partcode::nominalText(values->first()) + u" до "_s
+        + partcode::nominalText(values->last());
+    m_asked = (dividerWanted() ? u"Делитель, Uвых/Uвх: "_s + m_ratio->text().trimmed()
+                          + u", R1+R2 от "_s + m_lowestTotal->text().trimmed() + u" до "_s
+                          + m_highestTotal->text().trimmed()
+                               : u"Номинал: "_s + m_target->text().trimmed())
+        + u"; "_s + source + u", резисторов до "_s + m_parts->currentText();
     m_searching = m_searcher.find(request);
     m_message->setCaption(u"Ищу…"_s);
 }
@@ -336,7 +349,7 @@ void CombinationWindow::showProgress(const combination::Progress &progress)
         m_best = lines.first();
     }
     if (!progress.done) {
-        m_message->setCaption(u"Ищу из %1…"_s.arg(combination::partsCaption(progress.parts + 1)));
+        m_message->setCaption(u"Ищу сочетания из %1 резисторов…"_s.arg(progress.parts + 1));
         return;
     }
     m_message->setCaption(QString());
@@ -351,10 +364,17 @@ void CombinationWindow::ownedChanged()
     const QString text = m_owned->toPlainText();
     const QString failed = combination::saveOwned(combination::ownedPath(), text);
     const QStringList refused = combination::parseOwned(text).refused;
+    // Lines that are no value are shown as they are typed, and told only as their count
+    // changes, so that a word typed is not told at each of its letters.
+    const QString skipped
+        = refused.isEmpty() ? QString() : u"Не номиналы, пропущены: "_s + refused.join(u"; "_s);
     if (!failed.isEmpty())
         tell(failed);
-    else if (!refused.isEmpty())
-        m_message->setCaption(u"Не номиналы, пропущены: "_s + refused.join(u"; "_s));
+    else if (refused.size() != m_refusedCount)
+        tell(skipped);
+    else if (!skipped.isEmpty())
+        m_message->setCaption(skipped);
+    m_refusedCount = refused.size();
     if (m_ownedOnly->isChecked())
         askedChanged();
 }
@@ -387,7 +407,8 @@ void CombinationWindow::copyResult()
     const QListWidgetItem *current = m_results->currentItem();
     if (current && (current->flags() & Qt::ItemIsSelectable)) {
         lines.append(current->text());
-    } else {
+    } else if (m_results->count() > 0) {
+        lines.append(m_asked);
         for (int row = 0; row < m_results->count(); ++row)
             lines.append(m_results->item(row)->text());
     }

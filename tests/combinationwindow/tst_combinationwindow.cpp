@@ -94,6 +94,10 @@ void tst_CombinationWindow::findsAsTyped()
     QCOMPARE(results.size(), 2 + 6 + 6);
     QCOMPARE(fit.itemNames(), results);
     QTRY_VERIFY(heard.texts().contains(u"Лучшее: "_s + results.value(3)));
+    // With no line chosen, the whole answer is copied, under what was asked.
+    QTest::mouseClick(fit.control(u"copy"_s), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text().split(u'\n'),
+        QStringList {u"Номинал: 89к; ряд E24 от 1 Ом до 10 МОм, резисторов до 3"_s} + results);
 
     // Letters are refused in the field, the value kept; the tolerance chosen widens the range.
     fit.typeInto(u"target"_s, u"89кq"_s);

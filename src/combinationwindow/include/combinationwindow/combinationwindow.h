@@ -75,13 +75,15 @@ private:
     // What the search under way was asked, to write its findings.
     combination::Request m_request;
     int m_searching = 0;
+    QString m_asked;
     // The best finding of the search so far, and the last one announced: a search done tells
     // its best where it is another.
     QString m_best;
     QString m_announced;
     double m_bestError = 0;
-    // What reading the user's list found wrong, or nothing.
+    // What reading the user's list found wrong, or nothing; how many of its lines are no value.
     QString m_loaded;
+    qsizetype m_refusedCount = 0;
     QString m_keptTarget;
     QString m_keptLowest;
     QString m_keptHighest;
