@@ -46,13 +46,6 @@ struct OpenedCombinationWindow : OpenedBy<CombinationWindow>
         }
         return names;
     }
-    void typeInto(const QString &field, const QString &text) const
-    {
-        auto *box = control<QLineEdit>(field);
-        box->setFocus();
-        box->selectAll();
-        typeText(box, text);
-    }
 };
 
 } // namespace

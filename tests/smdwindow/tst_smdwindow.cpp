@@ -25,13 +25,6 @@ struct OpenedSmdWindow : OpenedBy<SmdWindow>
     {
         return QAccessible::queryAccessibleInterface(control(u"answer"_s))->text(QAccessible::Name);
     }
-    void typeInto(const QString &field, const QString &text) const
-    {
-        auto *box = control<QLineEdit>(field);
-        box->setFocus();
-        box->selectAll();
-        typeText(box, text);
-    }
 };
 
 } // namespace

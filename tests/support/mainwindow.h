@@ -123,6 +123,15 @@ struct OpenedBy
         return window->template findChild<T *>(name);
     }
 
+    // The text typed over what the field holds, key by key.
+    void typeInto(const QString &field, const QString &text) const
+    {
+        auto *box = control<QLineEdit>(field);
+        box->setFocus();
+        box->selectAll();
+        typeText(box, text);
+    }
+
     MainWindow main;
     QPointer<Window> window;
 };

@@ -114,13 +114,19 @@ for band in 3 2 1 0; do
     xdotool key shift+Tab
 done
 
+# Opens from the main window the window that the key opens, and waits for its keyboard.
+open_window() { # open_window KEY TITLE
+    activate_main
+    xdotool key "$1"
+    wait_for shows_titled "$2" 1 || fail "$1 did not open $2"
+    local opened
+    opened=$(xdotool search --onlyvisible --name "^$2\$" | head -n 1)
+    wait_for has_focus "$opened" || fail "$2 did not take the keyboard"
+}
+
 # The window that reads a chip's marking: the worked part's marking typed, its answer a text
 # named with the whole answer.
-activate_main
-xdotool key F7
-wait_for shows_titled "$SMD_TITLE" 1 || fail "F7 did not open $SMD_TITLE"
-smd=$(xdotool search --onlyvisible --name "^$SMD_TITLE\$" | head -n 1)
-wait_for has_focus "$smd" || fail "$SMD_TITLE did not take the keyboard"
+open_window F7 "$SMD_TITLE"
 xdotool type --delay 60 "$SMD_MARKING"
 smd_tree() { wine "$client" "$SMD_TITLE" 2>/dev/null | tr -d '\r'; }
 keep_on_failure() { echo "--- the SMD window's tree" >&2; smd_tree >&2; }
@@ -131,11 +137,7 @@ expect_eq "the SMD window's answer" "$(smd_tree | grep -cxF "50020	$smd_answer")
 
 # The window that makes a value of parts: a value typed, its best answer a list item (50007)
 # named with the whole line.
-activate_main
-xdotool key F8
-wait_for shows_titled "$COMBINATION_TITLE" 1 || fail "F8 did not open $COMBINATION_TITLE"
-combination=$(xdotool search --onlyvisible --name "^$COMBINATION_TITLE\$" | head -n 1)
-wait_for has_focus "$combination" || fail "$COMBINATION_TITLE did not take the keyboard"
+open_window F8 "$COMBINATION_TITLE"
 xdotool type --delay 60 "$COMBINATION_TARGET"
 combination_tree() { wine "$client" "$COMBINATION_TITLE" 2>/dev/null | tr -d '\r'; }
 keep_on_failure() { echo "--- the tree of $COMBINATION_TITLE" >&2; combination_tree >&2; }
