@@ -11,6 +11,8 @@
 #include <QGuiApplication>
 #include <QShortcut>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 using AutoSize = forms::Label::AutoSize;
 
@@ -315,17 +317,18 @@ void CombinationWindow::showProgress(const combination::Progress &progress)
 {
     if (progress.request != m_searching)
         return;
-    const partcode::Tolerance parts = tolerance();
+    const partcode::Tolerance partsTolerance = tolerance();
     const bool divider = m_request.kind == combination::Request::Kind::Divider;
     QStringList lines;
     if (divider) {
         for (const combination::Divider &found : progress.dividers)
-            lines.append(
-                combination::dividerText(found, m_request.stock, m_request.divider, parts));
+            lines.append(combination::dividerText(
+                found, m_request.stock, m_request.divider, partsTolerance));
     } else {
         // Of one part, the nearest alone.
         for (const combination::Found &found : progress.found) {
-            lines.append(combination::foundText(found, m_request.stock, m_request.target, parts));
+            lines.append(
+                combination::foundText(found, m_request.stock, m_request.target, partsTolerance));
             if (progress.parts == 1)
                 break;
         }
@@ -341,9 +344,10 @@ void CombinationWindow::showProgress(const combination::Progress &progress)
     m_results->addItems(lines);
     // The best of all: the nearest, of equal error the one of fewer parts, as the counts come
     // in order.
+    constexpr double None = std::numeric_limits<double>::infinity();
     const double error = divider
-        ? (progress.dividers.isEmpty() ? 2.0 : std::abs(progress.dividers.first().error))
-        : (progress.found.isEmpty() ? 2.0 : std::abs(progress.found.first().error));
+        ? (progress.dividers.isEmpty() ? None : std::abs(progress.dividers.first().error))
+        : (progress.found.isEmpty() ? None : std::abs(progress.found.first().error));
     if (progress.parts == (divider ? 2 : 1) || error < m_bestError) {
         m_bestError = error;
         m_best = lines.first();
