@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
 #include <QWidget>
