@@ -32,11 +32,6 @@ QString branchText(const Network &branch, const QList<Decimal> &values, const QL
     return branch.isPart() ? text : u'(' + text + u')';
 }
 
-QString share(Tolerance tolerance, const QLocale &locale)
-{
-    return partcode::toleranceText(tolerance, locale);
-}
-
 } // namespace
 
 QString valueText(double ohms, int figures, const QLocale &locale)
@@ -89,8 +84,9 @@ QString foundText(const Found &found, const QList<Decimal> &values, double targe
     QString text = networkText(found.network, values, locale);
     if (found.network.partCount() > 1)
         text += u" = "_s + valueText(found.ohms, 5, locale);
-    text += u", "_s + errorText(found.error, locale) + u"; "_s + share(tolerance, locale)
-        + u": от "_s + valueText(low, 4, locale) + u" до "_s + valueText(high, 4, locale);
+    text += u", "_s + errorText(found.error, locale) + u"; "_s
+        + partcode::toleranceText(tolerance, locale) + u": от "_s + valueText(low, 4, locale)
+        + u" до "_s + valueText(high, 4, locale);
     if (low <= target && target <= high)
         text += u", нужный номинал в допуске"_s;
     return text;
@@ -133,8 +129,8 @@ QString dividerText(const Divider &divider, const QList<Decimal> &values,
     QString text = u"R1 = "_s + networkText(divider.upper, values, locale) + u", R2 = "_s
         + networkText(divider.lower, values, locale) + u": Uвых/Uвх = "_s
         + numberText(divider.ratio, 5, locale) + u", "_s + errorText(divider.error, locale);
-    text += u"; "_s + share(tolerance, locale) + u": от "_s + numberText(low, 4, locale) + u" до "_s
-        + numberText(high, 4, locale);
+    text += u"; "_s + partcode::toleranceText(tolerance, locale) + u": от "_s
+        + numberText(low, 4, locale) + u" до "_s + numberText(high, 4, locale);
     if (target.input) {
         const double input = *target.input;
         text += u", Uвых от "_s + numberText(low * input, 4, locale) + u" до "_s

@@ -76,12 +76,8 @@ void CombinationWindow::createQuestion()
     connect(m_value, &QRadioButton::toggled, this, &CombinationWindow::kindChanged);
 
     m_targetCaption = caption(client(), u"targetCaption"_s, {120, 540, 1500, 195}, {});
-    m_target = field(client(), u"target"_s, {1680, 480, 1800, 315}, u"Нужный номинал"_s, {});
+    m_target = nominalField(u"target"_s, {1680, 480, 1800, 315}, u"Нужный номинал"_s, {});
     m_target->setPlaceholderText(u"например, 3,5к"_s);
-    m_target->setDropsKept(
-        [](const QString &text) { return partcode::whyNotWritten(text).isEmpty(); });
-    connect(
-        m_target, &forms::TextBox::Change, this, [this] { keepNominal(m_target, m_keptTarget); });
     m_ratio = field(client(), u"ratio"_s, {1680, 480, 1800, 315},
         u"Нужное отношение, Uвых/Uвх или два напряжения через косую черту"_s, {});
     m_ratio->setPlaceholderText(u"например, 3,3/5"_s);
@@ -118,32 +114,20 @@ void CombinationWindow::createQuestion()
 void CombinationWindow::createStock()
 {
     caption(client(), u"rangeCaption"_s, {120, 1380, 1500, 195}, u"Номиналы от:"_s)
-        ->setBuddy(m_lowest = field(client(), u"lowest"_s, {1680, 1320, 1080, 315},
-                       u"Номиналы резисторов от"_s, u"1"_s));
+        ->setBuddy(m_lowest = nominalField(
+                       u"lowest"_s, {1680, 1320, 1080, 315}, u"Номиналы резисторов от"_s, u"1"_s));
     caption(client(), u"rangeToCaption"_s, {2880, 1380, 840, 195}, u"до:"_s)
-        ->setBuddy(m_highest = field(client(), u"highest"_s, {3720, 1320, 1080, 315},
+        ->setBuddy(m_highest = nominalField(u"highest"_s, {3720, 1320, 1080, 315},
                        u"Номиналы резисторов до"_s, u"10М"_s));
-    m_totalCaption = caption(client(), u"totalCaption"_s, {2880, 1800, 840, 195}, u"R1+R2 от:"_s);
-    m_totalCaption->setBuddy(m_lowestTotal = field(client(), u"lowestTotal"_s,
-                                 {3720, 1740, 1080, 315}, u"Сумма R1 и R2 от"_s, u"1к"_s));
-    m_highestTotal = field(
-        client(), u"highestTotal"_s, {3720, 2160, 1080, 315}, u"Сумма R1 и R2 до"_s, u"100к"_s);
-    caption(client(), u"totalToCaption"_s, {2880, 2220, 840, 195}, u"до:"_s)
-        ->setBuddy(m_highestTotal);
-    m_keptLowest = m_lowest->text();
-    m_keptHighest = m_highest->text();
-    m_keptLowestTotal = m_lowestTotal->text();
-    m_keptHighestTotal = m_highestTotal->text();
-    const std::array<std::pair<forms::TextBox *, QString *>, 4> nominals {
-        {{m_lowest, &m_keptLowest}, {m_highest, &m_keptHighest},
-            {m_lowestTotal, &m_keptLowestTotal}, {m_highestTotal, &m_keptHighestTotal}}};
-    for (const auto &nominal : nominals) {
-        forms::TextBox *box = nominal.first;
-        QString *kept = nominal.second;
-        box->setDropsKept(
-            [](const QString &text) { return partcode::whyNotWritten(text).isEmpty(); });
-        connect(box, &forms::TextBox::Change, this, [this, box, kept] { keepNominal(box, *kept); });
-    }
+    auto *totalCaption
+        = caption(client(), u"totalCaption"_s, {2880, 1800, 840, 195}, u"R1+R2 от:"_s);
+    totalCaption->setBuddy(m_lowestTotal
+        = nominalField(u"lowestTotal"_s, {3720, 1740, 1080, 315}, u"Сумма R1 и R2 от"_s, u"1к"_s));
+    m_highestTotal = nominalField(
+        u"highestTotal"_s, {3720, 2160, 1080, 315}, u"Сумма R1 и R2 до"_s, u"100к"_s);
+    auto *totalToCaption = caption(client(), u"totalToCaption"_s, {2880, 2220, 840, 195}, u"до:"_s);
+    totalToCaption->setBuddy(m_highestTotal);
+    m_dividerOnly = {totalCaption, m_lowestTotal, totalToCaption, m_highestTotal};
 
     m_ownedOnly = new forms::CheckBox(
         client(), u"ownedOnly"_s, {120, 2220, 2640, 255}, u"Только мои номиналы"_s);
@@ -157,9 +141,9 @@ void CombinationWindow::createStock()
     m_owned->setPlainText(loaded.text);
     m_loaded = loaded.message;
     connect(m_owned, &QPlainTextEdit::textChanged, this, &CombinationWindow::ownedChanged);
-    m_take = new forms::PushButton(
+    auto *take = new forms::PushButton(
         client(), u"take"_s, {5040, 2160, 2400, 315}, u"Добавить весь ряд"_s);
-    connect(m_take, &QPushButton::clicked, this, &CombinationWindow::takeSeries);
+    connect(take, &QPushButton::clicked, this, &CombinationWindow::takeSeries);
     m_message = new forms::Label(client(), u"message"_s, {120, 2640, 9000, 435}, AutoSize::Off);
 }
 
@@ -169,11 +153,13 @@ void CombinationWindow::createAnswer()
     caption(client(), u"resultsCaption"_s, {120, 3120, 9000, 195}, u"Лучшее, что можно собрать:"_s)
         ->setBuddy(m_results = new forms::ListBox(client(), u"results"_s, {120, 3360, 9000, 3360}));
     m_results->setAccessibleName(u"Что можно собрать"_s);
-    m_copy = new forms::PushButton(client(), u"copy"_s, {6060, 6900, 1440, 315}, u"Копировать"_s);
-    m_close = new forms::PushButton(client(), u"close"_s, {7680, 6900, 1440, 315}, u"Закрыть"_s);
-    m_close->setCancel();
-    connect(m_copy, &QPushButton::clicked, this, &CombinationWindow::copyResult);
-    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    auto *copy
+        = new forms::PushButton(client(), u"copy"_s, {6060, 6900, 1440, 315}, u"Копировать"_s);
+    auto *close
+        = new forms::PushButton(client(), u"close"_s, {7680, 6900, 1440, 315}, u"Закрыть"_s);
+    close->setCancel();
+    connect(copy, &QPushButton::clicked, this, &CombinationWindow::copyResult);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto *copyKeys = new QShortcut(QKeySequence::Copy, m_results);
     copyKeys->setContext(Qt::WidgetShortcut);
     connect(copyKeys, &QShortcut::activated, this, &CombinationWindow::copyResult);
@@ -191,24 +177,32 @@ void CombinationWindow::kindChanged()
     m_targetCaption->setBuddy(divider ? m_ratio : m_target);
     m_target->setVisible(!divider);
     m_ratio->setVisible(divider);
-    for (QWidget *total : std::initializer_list<QWidget *> {m_totalCaption, m_lowestTotal,
-             m_highestTotal, client()->findChild<QWidget *>(u"totalToCaption"_s)})
+    for (QWidget *total : std::as_const(m_dividerOnly))
         total->setVisible(divider);
     askedChanged();
 }
 
-// Any other text is replaced by the one kept before, and the refusal told. The replacement
-// raises Change again, nested, and finds a kept text.
-void CombinationWindow::keepNominal(forms::TextBox *box, QString &kept)
+// A field that takes a nominal, as the F6 window's does: any other text is replaced by the one
+// kept before, and the refusal told. The replacement raises Change again, nested, and finds a
+// kept text.
+forms::TextBox *CombinationWindow::nominalField(
+    const QString &name, forms::Place place, const QString &accessibleName, const QString &text)
 {
-    const QString refusal = partcode::whyNotWritten(box->text());
-    if (!refusal.isEmpty()) {
-        box->setText(kept);
-        tell(refusal);
-        return;
-    }
-    kept = box->text();
-    askedChanged();
+    auto *box = field(client(), name, place, accessibleName, text);
+    box->setDropsKept(
+        [](const QString &typed) { return partcode::whyNotWritten(typed).isEmpty(); });
+    m_kept[box] = text;
+    connect(box, &forms::TextBox::Change, this, [this, box] {
+        const QString refusal = partcode::whyNotWritten(box->text());
+        if (!refusal.isEmpty()) {
+            box->setText(m_kept[box]);
+            tell(refusal);
+            return;
+        }
+        m_kept[box] = box->text();
+        askedChanged();
+    });
+    return box;
 }
 
 partcode::Tolerance CombinationWindow::tolerance() const

@@ -2,7 +2,9 @@
 
 #include "combination/searcher.h"
 #include "forms/form.h"
+#include "formsvalues/twips.h"
 
+#include <map>
 #include <optional>
 
 namespace forms {
@@ -11,7 +13,6 @@ class ComboBox;
 class Label;
 class ListBox;
 class OptionButton;
-class PushButton;
 class TextArea;
 class TextBox;
 } // namespace forms
@@ -36,8 +37,8 @@ private:
     // Any change of what is asked: the search started anew, or why it cannot be.
     void askedChanged();
     void kindChanged();
-    // Keeps a field that takes a nominal to what a nominal is written with.
-    void keepNominal(forms::TextBox *field, QString &kept);
+    forms::TextBox *nominalField(const QString &name, forms::Place place,
+        const QString &accessibleName, const QString &text);
     void ownedChanged();
     void takeSeries();
     void showProgress(const combination::Progress &progress);
@@ -60,16 +61,12 @@ private:
     forms::ComboBox *m_parts = nullptr;
     forms::TextBox *m_lowest = nullptr;
     forms::TextBox *m_highest = nullptr;
-    forms::Label *m_totalCaption = nullptr;
     forms::TextBox *m_lowestTotal = nullptr;
     forms::TextBox *m_highestTotal = nullptr;
     forms::CheckBox *m_ownedOnly = nullptr;
     forms::TextArea *m_owned = nullptr;
-    forms::PushButton *m_take = nullptr;
     forms::Label *m_message = nullptr;
     forms::ListBox *m_results = nullptr;
-    forms::PushButton *m_copy = nullptr;
-    forms::PushButton *m_close = nullptr;
 
     combination::Searcher m_searcher;
     // What the search under way was asked, to write its findings.
@@ -84,9 +81,8 @@ private:
     // What reading the user's list found wrong, or nothing; how many of its lines are no value.
     QString m_loaded;
     qsizetype m_refusedCount = 0;
-    QString m_keptTarget;
-    QString m_keptLowest;
-    QString m_keptHighest;
-    QString m_keptLowestTotal;
-    QString m_keptHighestTotal;
+    // What each field that takes a nominal holds, kept to put back what it refuses.
+    std::map<forms::TextBox *, QString> m_kept;
+    // The divider's own fields, shown for a divider alone.
+    QList<QWidget *> m_dividerOnly;
 };
